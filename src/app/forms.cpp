@@ -1,0 +1,89 @@
+#include "app/forms.h"
+
+#include "app/branding.h"
+#include "sheets/deductions/frmreb88.h"
+#include "sheets/hra/form2.h"
+#include "sheets/house/form4.h"
+#include "sheets/main/frmmain.h"
+#include "sheets/salary/form1.h"
+
+#include <QCoreApplication>
+#include <QDesktopServices>
+
+Forms::Forms()
+    : programEnder([] { QCoreApplication::exit(0); })
+    , urlOpener([](const QUrl &url) { return QDesktopServices::openUrl(url); })
+{
+}
+
+Forms::~Forms()
+{
+    // Sub-forms first: their destruction must not find the main sheet gone.
+    m_salary.reset();
+    m_hra.reset();
+    m_house.reset();
+    m_deductions.reset();
+    m_main.reset();
+}
+
+frmmain *Forms::mainSheet()
+{
+    if (!m_main)
+        m_main = std::make_unique<frmmain>(*this);
+    return m_main.get();
+}
+
+Form1 *Forms::salarySheet()
+{
+    if (!m_salary) {
+        m_salary = std::make_unique<Form1>(*this);
+        connect(m_salary.get(), &Form1::closedByUser, this, &Forms::discardSalarySheet);
+    }
+    return m_salary.get();
+}
+
+void Forms::discardSalarySheet()
+{
+    // The window is being closed from inside its own event: delete it once that returns.
+    if (m_salary)
+        m_salary.release()->deleteLater();
+}
+
+Form2 *Forms::hraSheet()
+{
+    if (!m_hra)
+        m_hra = std::make_unique<Form2>(*this);
+    return m_hra.get();
+}
+
+Form4 *Forms::houseSheet()
+{
+    if (!m_house)
+        m_house = std::make_unique<Form4>(*this);
+    return m_house.get();
+}
+
+frmreb88 *Forms::deductionsSheet()
+{
+    if (!m_deductions)
+        m_deductions = std::make_unique<frmreb88>(*this);
+    return m_deductions.get();
+}
+
+void Forms::present(QWidget *form)
+{
+    form->show();
+    form->raise();
+    form->activateWindow();
+}
+
+void Forms::endProgram()
+{
+    if (programEnder)
+        programEnder();
+}
+
+bool Forms::openHomePage()
+{
+    return urlOpener && urlOpener(QUrl(branding::homePage()));
+}

@@ -1,0 +1,32 @@
+// The splash window that opens a run and gives way to the main sheet after three seconds.
+#pragma once
+
+#include <QDialog>
+
+class Forms;
+class QFrame;
+class QLabel;
+class QTimer;
+
+class frmSplash : public QDialog
+{
+    Q_OBJECT
+public:
+    explicit frmSplash(Forms &forms, QWidget *parent = nullptr);
+
+    static constexpr int kDisplayMilliseconds = 3000;
+
+    QFrame *Frame1 = nullptr;
+    QLabel *Picture1 = nullptr;
+    QLabel *lblProductName = nullptr;
+    QLabel *lblVersion = nullptr;
+    QLabel *lblCopyright = nullptr;
+    QLabel *lblCompany = nullptr;
+    QTimer *Timer1 = nullptr;
+
+private:
+    void Form_Load();
+    void Timer1_Timer();
+
+    Forms &m_forms;
+};

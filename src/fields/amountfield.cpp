@@ -1,0 +1,102 @@
+#include "fields/amountfield.h"
+
+#include "fields/conversions.h"
+
+#include <QFocusEvent>
+#include <QMouseEvent>
+#include <QPalette>
+#include <cmath>
+
+namespace fields {
+
+AmountField::AmountField(QWidget *parent)
+    : QLineEdit(parent)
+{
+}
+
+void AmountField::focusInEvent(QFocusEvent *event)
+{
+    QLineEdit::focusInEvent(event);
+    selectWhole(this);
+    // A click that gave the focus would move the cursor and drop the selection right after.
+    m_selectAfterPress = event->reason() == Qt::MouseFocusReason;
+}
+
+void AmountField::mousePressEvent(QMouseEvent *event)
+{
+    QLineEdit::mousePressEvent(event);
+    if (m_selectAfterPress) {
+        m_selectAfterPress = false;
+        selectWhole(this);
+    }
+}
+
+void selectWhole(QLineEdit *field)
+{
+    const int length = int(field->text().size());
+    field->setSelection(length, -length);
+}
+
+AmountField *makeAmountField(QWidget *parent, const QString &name)
+{
+    auto *field = new AmountField(parent);
+    field->setObjectName(name);
+    field->setText(QStringLiteral("0"));
+    field->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
+    field->setCursorPosition(0);
+    return field;
+}
+
+AmountField *makeTextField(QWidget *parent, const QString &name)
+{
+    auto *field = new AmountField(parent);
+    field->setObjectName(name);
+    return field;
+}
+
+void makeComputed(QLineEdit *field)
+{
+    field->setReadOnly(true);
+    field->setFocusPolicy(Qt::ClickFocus);
+    QPalette palette = field->palette();
+    palette.setColor(QPalette::Text, QColor(Qt::darkRed));
+    field->setPalette(palette);
+}
+
+QLineEdit *makeComputedField(QWidget *parent, const QString &name)
+{
+    auto *field = new QLineEdit(parent);
+    field->setObjectName(name);
+    field->setText(QStringLiteral("0"));
+    field->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
+    field->setCursorPosition(0);
+    makeComputed(field);
+    return field;
+}
+
+void writeText(QLineEdit *field, const QString &text)
+{
+    field->setText(text);
+    field->setCursorPosition(0);
+}
+
+bool writeAmount(QLineEdit *field, double value)
+{
+    if (!std::isfinite(value))
+        return false;
+    writeText(field, numberText(value));
+    return true;
+}
+
+void connectCommonChange(QLineEdit *field, const QObject *context,
+                         std::function<void()> disableGuards)
+{
+    QObject::connect(field, &QLineEdit::textChanged, context,
+                     [field, disableGuards = std::move(disableGuards)](const QString &text) {
+                         disableGuards();
+                         if (text.isEmpty())
+                             writeText(field, QStringLiteral("0"));
+                     });
+}
+
+} // namespace fields

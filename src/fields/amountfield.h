@@ -1,0 +1,56 @@
+// The amount field shared by all sheets: a right-aligned text box that starts at "0",
+// selects its whole text when it receives the focus, and the helpers through which code
+// writes fields (so that every write leaves the insertion point at the start).
+#pragma once
+
+#include <QLineEdit>
+#include <QString>
+#include <functional>
+
+class QWidget;
+
+namespace fields {
+
+// A typed text box whose GotFocus reaction selects the whole text with the insertion point
+// at the start, whether the focus came by Tab, by a click or from code.
+class AmountField : public QLineEdit
+{
+    Q_OBJECT
+public:
+    explicit AmountField(QWidget *parent = nullptr);
+
+protected:
+    void focusInEvent(QFocusEvent *event) override;
+    void mousePressEvent(QMouseEvent *event) override;
+
+private:
+    bool m_selectAfterPress = false;
+};
+
+// Select the whole text of a line edit with the insertion point at its start.
+void selectWhole(QLineEdit *field);
+
+// Typed amount field, named `name`, text "0", right-aligned.
+AmountField *makeAmountField(QWidget *parent, const QString &name);
+// Typed text field (the name boxes): same focus reaction, left-aligned, starts empty.
+AmountField *makeTextField(QWidget *parent, const QString &name);
+// Computed field: read-only, dark red, not a Tab stop, text "0".
+QLineEdit *makeComputedField(QWidget *parent, const QString &name);
+// Turn an existing line edit into a computed field's look and behaviour.
+void makeComputed(QLineEdit *field);
+
+// Every write by code goes through here: set the text (raising the change reaction at once
+// when it differs) and leave the insertion point at the start, as a typed digit then
+// stands in front of what was written.
+void writeText(QLineEdit *field, const QString &text);
+
+// Write an amount as number text. A value that is not finite is refused: nothing is
+// written and the result is false, so the caller can stop and say so.
+bool writeAmount(QLineEdit *field, double value);
+
+// The common change reaction: run `disableGuards`, then refill an emptied field with "0"
+// (which raises the reaction once more; that nested run only disables the guards again).
+void connectCommonChange(QLineEdit *field, const QObject *context,
+                         std::function<void()> disableGuards);
+
+} // namespace fields

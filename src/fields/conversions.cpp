@@ -1,0 +1,130 @@
+#include "fields/conversions.h"
+
+#include <QByteArray>
+#include <clocale>
+#include <cstdlib>
+#include <locale.h>
+
+namespace fields {
+namespace {
+
+bool isIgnoredBlank(QChar c)
+{
+    return c == u' ' || c == u'\t' || c == u'\n';
+}
+
+bool isAsciiDigit(char16_t c)
+{
+    return c >= u'0' && c <= u'9';
+}
+
+// strtod in the "C" locale whatever LC_NUMERIC the desktop set: the point is always ".".
+double parseCDouble(const QByteArray &ascii)
+{
+    static const locale_t cLocale = newlocale(LC_NUMERIC_MASK, "C", locale_t(nullptr));
+    return strtod_l(ascii.constData(), nullptr, cLocale);
+}
+
+// "&H..." / "&O..." after the blanks are gone: a whole number in base 16 or 8.
+double readRadix(const QString &text, qsizetype start, int base)
+{
+    double value = 0;
+    for (qsizetype i = start; i < text.size(); ++i) {
+        const char16_t c = text.at(i).toUpper().unicode();
+        int digit = -1;
+        if (isAsciiDigit(c))
+            digit = c - u'0';
+        else if (base == 16 && c >= u'A' && c <= u'F')
+            digit = c - u'A' + 10;
+        if (digit < 0 || digit >= base)
+            break;
+        value = value * base + digit;
+    }
+    return value;
+}
+
+} // namespace
+
+double readAmount(const QString &text)
+{
+    QString compact;
+    compact.reserve(text.size());
+    for (const QChar c : text) {
+        if (!isIgnoredBlank(c))
+            compact.append(c);
+    }
+
+    if (compact.size() >= 2 && compact.at(0) == u'&') {
+        const QChar radix = compact.at(1).toUpper();
+        if (radix == u'H')
+            return readRadix(compact, 2, 16);
+        if (radix == u'O')
+            return readRadix(compact, 2, 8);
+    }
+
+    // Find the longest leading part of the form [sign] digits [. digits] [E [sign] digits].
+    qsizetype i = 0;
+    const qsizetype n = compact.size();
+    if (i < n && (compact.at(i) == u'+' || compact.at(i) == u'-'))
+        ++i;
+    qsizetype mantissaDigits = 0;
+    while (i < n && isAsciiDigit(compact.at(i).unicode())) {
+        ++i;
+        ++mantissaDigits;
+    }
+    if (i < n && compact.at(i) == u'.') {
+        ++i;
+        while (i < n && isAsciiDigit(compact.at(i).unicode())) {
+            ++i;
+            ++mantissaDigits;
+        }
+    }
+    if (mantissaDigits == 0)
+        return 0;
+    qsizetype end = i;
+    if (i < n && (compact.at(i) == u'E' || compact.at(i) == u'e')) {
+        qsizetype j = i + 1;
+        if (j < n && (compact.at(j) == u'+' || compact.at(j) == u'-'))
+            ++j;
+        const qsizetype exponentStart = j;
+        while (j < n && isAsciiDigit(compact.at(j).unicode()))
+            ++j;
+        if (j > exponentStart)
+            end = j; // "1e" and "1e+" stop before the E
+    }
+    return parseCDouble(compact.left(end).toLatin1());
+}
+
+std::optional<double> readStrict(const QString &text, const QLocale &locale)
+{
+    const QString trimmed = text.trimmed();
+    if (trimmed.isEmpty())
+        return std::nullopt;
+
+    bool ok = false;
+    double value = locale.toDouble(trimmed, &ok);
+    if (!ok) {
+        static const QLocale programFormat = [] {
+            QLocale c = QLocale::c();
+            c.setNumberOptions(QLocale::RejectGroupSeparator);
+            return c;
+        }();
+        value = programFormat.toDouble(trimmed, &ok);
+    }
+    if (!ok || !std::isfinite(value))
+        return std::nullopt;
+    return value;
+}
+
+QString numberText(double value)
+{
+    if (value == 0)
+        return QStringLiteral("0"); // also for -0, which is no amount of its own
+    QString text = QString::number(value, 'g', 15);
+    const qsizetype e = text.indexOf(u'e');
+    if (e >= 0)
+        text[e] = u'E';
+    return text;
+}
+
+} // namespace fields

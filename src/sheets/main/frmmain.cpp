@@ -1,0 +1,321 @@
+#include "sheets/main/frmmain.h"
+
+#include "app/branding.h"
+#include "app/forms.h"
+#include "fields/amountfield.h"
+#include "fields/conversions.h"
+#include "fields/messages.h"
+#include "sheets/deductions/frmreb88.h"
+#include "sheets/hra/form2.h"
+#include "sheets/house/form4.h"
+#include "sheets/main/tax.h"
+#include "sheets/salary/form1.h"
+
+#include <QCloseEvent>
+#include <QComboBox>
+#include <QGridLayout>
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+
+using fields::readAmount;
+
+namespace {
+
+QLabel *makeLabel(QWidget *parent, const QString &name, const QString &caption)
+{
+    auto *label = new QLabel(caption, parent);
+    label->setObjectName(name);
+    return label;
+}
+
+QPushButton *makeButton(QWidget *parent, const QString &name, const QString &caption)
+{
+    auto *button = new QPushButton(caption, parent);
+    button->setObjectName(name);
+    return button;
+}
+
+QLineEdit *makeHiddenField(QWidget *parent, const QString &name)
+{
+    auto *field = new QLineEdit(QStringLiteral("0"), parent);
+    field->setObjectName(name);
+    field->setVisible(false);
+    field->setFocusPolicy(Qt::NoFocus);
+    return field;
+}
+
+} // namespace
+
+frmmain::frmmain(Forms &forms)
+    : QDialog(nullptr, Qt::Window)
+    , m_forms(forms)
+{
+    setObjectName(QStringLiteral("frmmain"));
+    setWindowTitle(QStringLiteral("Morvel1415 - Income Tax Calculator"));
+
+    using fields::makeAmountField;
+    using fields::makeComputedField;
+
+    txtname = fields::makeTextField(this, QStringLiteral("txtname"));
+    txtgs = makeAmountField(this, QStringLiteral("txtgs"));
+    txttp = makeAmountField(this, QStringLiteral("txttp"));
+    txthra = makeAmountField(this, QStringLiteral("txthra"));
+    txtexall = makeComputedField(this, QStringLiteral("txtexall"));
+    txtnsal = makeComputedField(this, QStringLiteral("txtnsal"));
+    txtos = makeAmountField(this, QStringLiteral("txtos"));
+    txthp = makeComputedField(this, QStringLiteral("txthp"));
+    txtgti = makeComputedField(this, QStringLiteral("txtgti"));
+    txtded80 = makeComputedField(this, QStringLiteral("txtded80"));
+    txtnti = makeComputedField(this, QStringLiteral("txtnti"));
+    txtgtax = makeComputedField(this, QStringLiteral("txtgtax"));
+    txtrel87A = makeComputedField(this, QStringLiteral("txtrel87A"));
+    txtrel89 = makeAmountField(this, QStringLiteral("txtrel89"));
+    txtntax = makeComputedField(this, QStringLiteral("txtntax"));
+    txtcess = makeComputedField(this, QStringLiteral("txtcess"));
+    txtttax = makeComputedField(this, QStringLiteral("txtttax"));
+    txtdedtax = makeAmountField(this, QStringLiteral("txtdedtax"));
+    txtbaltax = makeComputedField(this, QStringLiteral("txtbaltax"));
+    txtbp = makeHiddenField(this, QStringLiteral("txtbp"));
+    txtda = makeHiddenField(this, QStringLiteral("txtda"));
+    txthrr = makeHiddenField(this, QStringLiteral("txthrr"));
+    txtnpa = makeHiddenField(this, QStringLiteral("txtnpa"));
+    txtmgc = makeHiddenField(this, QStringLiteral("txtmgc"));
+
+    const QString calc = QStringLiteral("Calc.");
+    cmdcalgs = makeButton(this, QStringLiteral("cmdcalgs"), calc);
+    cmdcalhr = makeButton(this, QStringLiteral("cmdcalhr"), calc);
+    cmdcalhp = makeButton(this, QStringLiteral("cmdcalhp"), calc);
+    cmdcalded80 = makeButton(this, QStringLiteral("cmdcalded80"), calc);
+    cmdcalc = makeButton(this, QStringLiteral("cmdcalc"), QStringLiteral("&Calculate"));
+    cmdprint = makeButton(this, QStringLiteral("cmdprint"), QStringLiteral("&Print"));
+    cmdexit = makeButton(this, QStringLiteral("cmdexit"), QStringLiteral("E&xit"));
+    cmdcalc->setDefault(true);
+    cmdprint->setEnabled(false);
+
+    Label7 = makeLabel(this, QStringLiteral("Label7"), homePageCaption());
+    QPalette blue = Label7->palette();
+    blue.setColor(QPalette::WindowText, QColor(Qt::blue));
+    Label7->setPalette(blue);
+    Label7->setCursor(Qt::PointingHandCursor);
+    Label7->installEventFilter(this);
+
+    // Columns: label | button | inner amount | button | main amount | gap | label | amount
+    auto *grid = new QGridLayout(this);
+    grid->setColumnMinimumWidth(5, 24);
+    grid->setColumnStretch(2, 1);
+    grid->setColumnStretch(4, 1);
+    grid->setColumnStretch(7, 1);
+    auto left = [&](int row, const char *name, const QString &caption, int indent = 0) {
+        QLabel *label = makeLabel(this, QString::fromLatin1(name), caption);
+        label->setIndent(indent);
+        grid->addWidget(label, row, 0);
+    };
+    auto right = [&](int row, const char *name, const QString &caption, QLineEdit *field) {
+        grid->addWidget(makeLabel(this, QString::fromLatin1(name), caption), row, 6);
+        grid->addWidget(field, row, 7);
+    };
+    left(0, "lblname", QStringLiteral("Name"));
+    grid->addWidget(txtname, 0, 1, 1, 4);
+    left(1, "lblgsal", QStringLiteral("Gross Salary"));
+    grid->addWidget(cmdcalgs, 1, 3);
+    grid->addWidget(txtgs, 1, 4);
+    right(1, "lblgtax", QStringLiteral("Gross Tax"), txtgtax);
+    left(2, "lblexall", QStringLiteral("Less:- Allowances Exempt u/s 10 :-"));
+    right(2, "Label4", QStringLiteral("Relief u/s 87A"), txtrel87A);
+    left(3, "lbltpa", QStringLiteral("Transport Allowance"), 20);
+    grid->addWidget(txttp, 3, 2);
+    right(3, "Label1", QStringLiteral("Relief u/s 89"), txtrel89);
+    left(4, "lblhra", QStringLiteral("House Rent Allowance"), 20);
+    grid->addWidget(cmdcalhr, 4, 1);
+    grid->addWidget(txthra, 4, 2);
+    grid->addWidget(txtexall, 4, 4);
+    right(4, "lblntax", QStringLiteral("Net Tax"), txtntax);
+    left(5, "lblsalinc", QStringLiteral("Income from Salary"));
+    grid->addWidget(txtnsal, 5, 4);
+    right(5, "Label5", QStringLiteral("Education Cess"), txtcess);
+    left(6, "lblos", QStringLiteral("Income from Other Sources"));
+    grid->addWidget(txtos, 6, 4);
+    right(6, "Label6", QStringLiteral("Total Tax"), txtttax);
+    left(7, "lblhp", QStringLiteral("Income from House Property"));
+    grid->addWidget(cmdcalhp, 7, 3);
+    grid->addWidget(txthp, 7, 4);
+    right(7, "Label8", QStringLiteral("Tax Deducted"), txtdedtax);
+    left(8, "lblgti", QStringLiteral("Gross Total Income"));
+    grid->addWidget(txtgti, 8, 4);
+    right(8, "Label9", QStringLiteral("Balance Tax"), txtbaltax);
+    left(9, "lblded80", QStringLiteral("Less:- Deductions u/s 80"));
+    grid->addWidget(cmdcalded80, 9, 3);
+    grid->addWidget(txtded80, 9, 4);
+    auto *buttons = new QHBoxLayout;
+    buttons->addWidget(cmdcalc);
+    buttons->addWidget(cmdprint);
+    buttons->addWidget(cmdexit);
+    grid->addLayout(buttons, 9, 6, 1, 2);
+    left(10, "lblnti", QStringLiteral("Net Taxable Income"));
+    grid->addWidget(txtnti, 10, 4);
+    grid->addWidget(makeLabel(this, QStringLiteral("Label2"),
+                              QStringLiteral("Use Tab to move between fields")),
+                    10, 6, 1, 2);
+    grid->addWidget(makeLabel(this, QStringLiteral("Label3"), branding::authorCredit()), 11,
+                    6, 1, 2);
+    grid->addWidget(Label7, 12, 6, 1, 2);
+
+    QWidget *order[] = {txtname, cmdcalgs, txtgs, txttp, cmdcalhr, txthra, txtos,
+                        cmdcalhp, cmdcalded80, txtrel89, txtdedtax, cmdcalc, cmdprint, cmdexit};
+    for (size_t i = 0; i + 1 < std::size(order); ++i)
+        setTabOrder(order[i], order[i + 1]);
+
+    auto disablePrint = [this] { cmdprint->setEnabled(false); };
+    for (QLineEdit *field : {txtgs, txttp, txthra, txtos, txthp, txtrel89, txtdedtax})
+        fields::connectCommonChange(field, this, disablePrint);
+    connect(txtname, &QLineEdit::textChanged, this, &frmmain::txtname_Change);
+
+    connect(cmdcalc, &QPushButton::clicked, this, &frmmain::cmdcalc_Click);
+    connect(cmdcalgs, &QPushButton::clicked, this, &frmmain::cmdcalgs_Click);
+    connect(cmdcalhr, &QPushButton::clicked, this, &frmmain::cmdcalhr_Click);
+    connect(cmdcalhp, &QPushButton::clicked, this, &frmmain::cmdcalhp_Click);
+    connect(cmdcalded80, &QPushButton::clicked, this, &frmmain::cmdcalded80_Click);
+    connect(cmdprint, &QPushButton::clicked, this, &frmmain::cmdprint_Click);
+    connect(cmdexit, &QPushButton::clicked, this, &frmmain::cmdexit_Click);
+
+    txtname->setFocus();
+}
+
+QString frmmain::homePageCaption()
+{
+    return QStringLiteral("Free Download:- ") + branding::homePage();
+}
+
+void frmmain::closeEvent(QCloseEvent *event)
+{
+    // Hidden sub-forms would otherwise keep a run alive with no window to see.
+    event->accept();
+    m_forms.endProgram();
+}
+
+bool frmmain::eventFilter(QObject *watched, QEvent *event)
+{
+    if (watched == Label7 && event->type() == QEvent::MouseButtonRelease) {
+        Label7_Click();
+        return true;
+    }
+    return QDialog::eventFilter(watched, event);
+}
+
+void frmmain::txtname_Change()
+{
+    cmdprint->setEnabled(false); // the name may be empty: no refill
+}
+
+bool frmmain::putResult(QLineEdit *field, double value, const QString &what)
+{
+    if (fields::writeAmount(field, value))
+        return true;
+    fields::showMessage(this, QStringLiteral("The %1 could not be worked out: the amounts are "
+                                             "too large. Calculation stopped there.")
+                                  .arg(what));
+    return false;
+}
+
+void frmmain::cmdcalc_Click()
+{
+    cmdprint->setEnabled(true);
+
+    // Each step reads the fields afresh, so it sees the text the step before wrote.
+    if (!putResult(txtexall, readAmount(txttp->text()) + readAmount(txthra->text()),
+                   QStringLiteral("total of the exempt allowances")))
+        return;
+    if (!putResult(txtnsal, readAmount(txtgs->text()) - readAmount(txtexall->text()),
+                   QStringLiteral("income from salary")))
+        return;
+    if (!putResult(txtgti,
+                   readAmount(txtnsal->text()) + readAmount(txthp->text())
+                       + readAmount(txtos->text()),
+                   QStringLiteral("gross total income")))
+        return;
+    if (!putResult(txtnti,
+                   tax::roundToTens(readAmount(txtgti->text()) - readAmount(txtded80->text())),
+                   QStringLiteral("net taxable income")))
+        return;
+
+    if (!putResult(txtgtax, tax::taxBySlabs(readAmount(txtnti->text())),
+                   QStringLiteral("gross tax")))
+        return;
+    if (!putResult(txtrel87A,
+                   tax::relief87A(readAmount(txtnti->text()), readAmount(txtgtax->text())),
+                   QStringLiteral("relief u/s 87A")))
+        return;
+    if (!putResult(txtntax,
+                   tax::netTax(readAmount(txtgtax->text()), readAmount(txtrel87A->text()),
+                               readAmount(txtrel89->text())),
+                   QStringLiteral("net tax")))
+        return;
+    if (!putResult(txtcess, tax::educationCess(readAmount(txtntax->text())),
+                   QStringLiteral("education cess")))
+        return;
+    if (!putResult(txtttax, readAmount(txtntax->text()) + readAmount(txtcess->text()),
+                   QStringLiteral("total tax")))
+        return;
+    putResult(txtbaltax, readAmount(txtttax->text()) - readAmount(txtdedtax->text()),
+              QStringLiteral("balance tax"));
+}
+
+void frmmain::cmdcalgs_Click()
+{
+    const QString name = txtname->text();
+    Form1 *salary = m_forms.salarySheet();
+    Forms::present(salary);
+    fields::writeText(salary->txtnam, name);
+    salary->cbonps->setFocus();
+}
+
+void frmmain::cmdcalhr_Click()
+{
+    // These hidden fields only ever hold number text written by the salary sheet.
+    auto readHidden = [](const QLineEdit *field) {
+        return fields::readStrict(field->text()).value_or(readAmount(field->text()));
+    };
+    const double basicPay = readHidden(txtbp);
+    const double dearness = readHidden(txtda);
+    const double rentReceived = readHidden(txthrr);
+    const double gradePay = readHidden(txtnpa);
+
+    Form2 *hra = m_forms.hraSheet();
+    Forms::present(hra);
+    fields::writeAmount(hra->txtbp, basicPay);
+    fields::writeAmount(hra->txtnpa, gradePay);
+    fields::writeAmount(hra->txtda, dearness);
+    fields::writeAmount(hra->txthra, rentReceived);
+    hra->txtRP->setFocus();
+}
+
+void frmmain::cmdcalhp_Click()
+{
+    Forms::present(m_forms.houseSheet());
+}
+
+void frmmain::cmdcalded80_Click()
+{
+    frmreb88 *deductions = m_forms.deductionsSheet();
+    Forms::present(deductions);
+    const double contribution = readAmount(txtmgc->text());
+    fields::writeAmount(deductions->txt80ccdec, contribution);
+    fields::writeAmount(deductions->txt80ccdgc, contribution);
+}
+
+void frmmain::cmdprint_Click()
+{
+}
+
+void frmmain::cmdexit_Click()
+{
+    m_forms.endProgram();
+}
+
+void frmmain::Label7_Click()
+{
+    if (!m_forms.openHomePage())
+        fields::showMessage(this, QStringLiteral("Unable to start Web browser !"));
+}

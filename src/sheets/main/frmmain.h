@@ -1,0 +1,83 @@
+// The main computation sheet: the heads of income down to the net taxable income on the
+// left, the tax down to the balance payable on the right, and the four "Calc." buttons
+// that open the sub-sheets which fill some of its fields.
+#pragma once
+
+#include <QDialog>
+
+class Forms;
+class QLabel;
+class QLineEdit;
+class QPushButton;
+
+class frmmain : public QDialog
+{
+    Q_OBJECT
+public:
+    explicit frmmain(Forms &forms);
+
+    // Typed fields
+    QLineEdit *txtname = nullptr;
+    QLineEdit *txtgs = nullptr;
+    QLineEdit *txttp = nullptr;
+    QLineEdit *txthra = nullptr;
+    QLineEdit *txtos = nullptr;
+    QLineEdit *txtrel89 = nullptr;
+    QLineEdit *txtdedtax = nullptr;
+    // Read-only fields
+    QLineEdit *txthp = nullptr;
+    QLineEdit *txtded80 = nullptr;
+    QLineEdit *txtexall = nullptr;
+    QLineEdit *txtnsal = nullptr;
+    QLineEdit *txtgti = nullptr;
+    QLineEdit *txtnti = nullptr;
+    QLineEdit *txtgtax = nullptr;
+    QLineEdit *txtrel87A = nullptr;
+    QLineEdit *txtntax = nullptr;
+    QLineEdit *txtcess = nullptr;
+    QLineEdit *txtttax = nullptr;
+    QLineEdit *txtbaltax = nullptr;
+    // Hidden fields carrying the salary sheet's totals on to the HRA and deductions sheets
+    QLineEdit *txtbp = nullptr;
+    QLineEdit *txtda = nullptr;
+    QLineEdit *txthrr = nullptr;
+    QLineEdit *txtnpa = nullptr;
+    QLineEdit *txtmgc = nullptr;
+
+    QPushButton *cmdcalgs = nullptr;
+    QPushButton *cmdcalhr = nullptr;
+    QPushButton *cmdcalhp = nullptr;
+    QPushButton *cmdcalded80 = nullptr;
+    QPushButton *cmdcalc = nullptr;
+    QPushButton *cmdprint = nullptr;
+    QPushButton *cmdexit = nullptr;
+
+    QLabel *Label7 = nullptr; // home-page link
+
+    static QString homePageCaption();
+
+protected:
+    void closeEvent(QCloseEvent *event) override;
+    bool eventFilter(QObject *watched, QEvent *event) override;
+
+public slots:
+    // Escape must not hide the sheet that holds the run together.
+    void reject() override {}
+
+private:
+    void cmdcalc_Click();
+    void cmdcalgs_Click();
+    void cmdcalhr_Click();
+    void cmdcalhp_Click();
+    void cmdcalded80_Click();
+    void cmdprint_Click();
+    void cmdexit_Click();
+    void Label7_Click();
+    void txtname_Change();
+
+    // Writes one result of Calculate; on a value out of range tells the user which step
+    // failed and returns false, so that Calculate stops there.
+    bool putResult(QLineEdit *field, double value, const QString &what);
+
+    Forms &m_forms;
+};
