@@ -51,7 +51,7 @@ QRadioButton *makeOption(QGroupBox *frame, const QString &name, const QString &c
 void keepTabStopOnChosen(QRadioButton *first, QRadioButton *second)
 {
     auto update = [first, second] {
-        for (QRadioButton *option : {first, second})
+        for (QRadioButton *option : { first, second })
             option->setFocusPolicy(option->isChecked() ? Qt::StrongFocus : Qt::ClickFocus);
     };
     QObject::connect(first, &QRadioButton::toggled, first, update);
@@ -80,8 +80,8 @@ Form4::Form4(Forms &forms)
     txtptax = fields::makeAmountField(this, QStringLiteral("txtptax"));
     lblghi = makeLabel(this, QStringLiteral("lblghi"), QStringLiteral("Gross Income"));
     txtghi = fields::makeComputedField(this, QStringLiteral("txtghi"));
-    lbldeduction = makeLabel(this, QStringLiteral("lbldeduction"),
-                             QStringLiteral("Less Deductions u/s 24 : -"));
+    lbldeduction = makeLabel(
+        this, QStringLiteral("lbldeduction"), QStringLiteral("Less Deductions u/s 24 : -"));
     txtrep = fields::makeComputedField(this, QStringLiteral("txtrep"));
     // With a buddy, QLabel shows the doubled ampersand as one, as the caption means; there
     // is no single ampersand, so no access key.
@@ -97,13 +97,14 @@ Form4::Form4(Forms &forms)
     optb499->setEnabled(false);
     opta499->setEnabled(false);
 
-    lblintt = makeLabel(this, QStringLiteral("lblintt"),
-                        QStringLiteral("Interest on Borrowed Capital"));
+    lblintt = makeLabel(
+        this, QStringLiteral("lblintt"), QStringLiteral("Interest on Borrowed Capital"));
     txtintt = fields::makeAmountField(this, QStringLiteral("txtintt"));
     lbloth = makeLabel(this, QStringLiteral("lbloth"), QStringLiteral("Others"));
     txtoth = fields::makeAmountField(this, QStringLiteral("txtoth"));
     txttd = fields::makeComputedField(this, QStringLiteral("txttd"));
-    lblihp = makeLabel(this, QStringLiteral("lblihp"), QStringLiteral("Income from House Property"));
+    lblihp
+        = makeLabel(this, QStringLiteral("lblihp"), QStringLiteral("Income from House Property"));
     txtihp = fields::makeComputedField(this, QStringLiteral("txtihp"));
 
     cmdtot = makeButton(this, QStringLiteral("cmdtot"), QStringLiteral("&Calculate"));
@@ -140,12 +141,12 @@ Form4::Form4(Forms &forms)
 
     keepTabStopOnChosen(optso, optrent);
     keepTabStopOnChosen(optb499, opta499);
-    QWidget *order[] = {optso,  optrent, txtarv, txtptax, txtintt,
-                        txtoth, cmdtot,  cmdbk,  optb499, opta499};
+    QWidget *order[]
+        = { optso, optrent, txtarv, txtptax, txtintt, txtoth, cmdtot, cmdbk, optb499, opta499 };
     for (size_t i = 0; i + 1 < std::size(order); ++i)
         setTabOrder(order[i], order[i + 1]);
 
-    for (QLineEdit *field : {txtarv, txtptax, txtintt, txtoth})
+    for (QLineEdit *field : { txtarv, txtptax, txtintt, txtoth })
         fields::connectCommonChange(field, this, [this] { disableGuards(); });
 
     connect(cmdtot, &QPushButton::clicked, this, &Form4::cmdtot_Click);
@@ -179,8 +180,8 @@ void Form4::optrent_Click()
 {
     if (!optrent->isChecked())
         return;
-    for (QWidget *widget : std::initializer_list<QWidget *>{
-             lblrent, txtarv, lblptax, txtptax, lblghi, txtghi, lblrep, txtrep, lbloth, txtoth})
+    for (QWidget *widget : std::initializer_list<QWidget *> {
+             lblrent, txtarv, lblptax, txtptax, lblghi, txtghi, lblrep, txtrep, lbloth, txtoth })
         widget->setEnabled(true);
     framintt->setEnabled(false);
     optb499->setEnabled(false);
@@ -195,7 +196,11 @@ void Form4::optso_Click()
     // A self-occupied house has no annual value, no repairs and no other deductions:
     // what was typed there is dropped for good.
     const std::pair<QLabel *, QLineEdit *> unused[] = {
-        {lblrent, txtarv}, {lblptax, txtptax}, {lblghi, txtghi}, {lblrep, txtrep}, {lbloth, txtoth},
+        { lblrent, txtarv },
+        { lblptax, txtptax },
+        { lblghi, txtghi },
+        { lblrep, txtrep },
+        { lbloth, txtoth },
     };
     for (const auto &[label, field] : unused) {
         label->setEnabled(false);
@@ -224,9 +229,10 @@ std::optional<double> Form4::readInput(QLineEdit *field, const QLabel *label)
     if (const std::optional<double> value = fields::readStrict(text))
         return value;
     disableGuards();
-    fields::showMessage(this, QStringLiteral("The box \"%1\" holds \"%2\", which is not a "
-                                             "number. Please correct it and calculate again.")
-                                  .arg(label->text().trimmed(), text));
+    fields::showMessage(this,
+        QStringLiteral("The box \"%1\" holds \"%2\", which is not a "
+                       "number. Please correct it and calculate again.")
+            .arg(label->text().trimmed(), text));
     field->setFocus();
     return std::nullopt;
 }
@@ -236,9 +242,10 @@ bool Form4::putResult(QLineEdit *field, double value, const QString &what)
     if (fields::writeAmount(field, value))
         return true;
     disableGuards();
-    fields::showMessage(this, QStringLiteral("The %1 could not be worked out: the amounts are "
-                                             "too large. Calculation stopped there.")
-                                  .arg(what));
+    fields::showMessage(this,
+        QStringLiteral("The %1 could not be worked out: the amounts are "
+                       "too large. Calculation stopped there.")
+            .arg(what));
     return false;
 }
 
@@ -271,7 +278,7 @@ void Form4::cmdtot_Click()
     if (!putResult(txttd, deductions, QStringLiteral("total of the deductions")))
         return;
     if (!putResult(txtihp, house::incomeFromHouseProperty(gross, deductions),
-                   QStringLiteral("income from house property")))
+            QStringLiteral("income from house property")))
         return;
     cmdbk->setEnabled(true);
 }
@@ -283,9 +290,10 @@ void Form4::cmdbk_Click()
     const std::optional<double> income = fields::readStrict(txtihp->text(), QLocale::c());
     if (!income) {
         disableGuards();
-        fields::showMessage(this, QStringLiteral("The income from house property \"%1\" cannot "
-                                                 "be handed back. Please calculate again.")
-                                      .arg(txtihp->text()));
+        fields::showMessage(this,
+            QStringLiteral("The income from house property \"%1\" cannot "
+                           "be handed back. Please calculate again.")
+                .arg(txtihp->text()));
         return;
     }
     hide();

@@ -43,8 +43,8 @@ public:
     QLabel *lblintt = nullptr;
     QLineEdit *txtintt = nullptr; // interest as typed, before any ceiling
     QLabel *lbloth = nullptr;
-    QLineEdit *txtoth = nullptr;  // other deductions
-    QLineEdit *txttd = nullptr;   // total deductions (computed)
+    QLineEdit *txtoth = nullptr; // other deductions
+    QLineEdit *txttd = nullptr; // total deductions (computed)
     QLabel *lblihp = nullptr;
     QLineEdit *txtihp = nullptr; // income from house property (computed)
 
@@ -55,7 +55,7 @@ public:
     house::LoanDate loanDate() const;
 
 private:
-    std::array<QPushButton *, 1> guardButtons() const { return {cmdbk}; }
+    std::array<QPushButton *, 1> guardButtons() const { return { cmdbk }; }
     void disableGuards();
 
     void cmdtot_Click();

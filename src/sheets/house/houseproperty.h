@@ -5,9 +5,9 @@
 
 namespace house {
 
-inline constexpr double kRepairsShare = 0.3;                 // flat allowance for repairs
-inline constexpr double kInterestCeilingBefore1999 = 30000;  // self-occupied, loan before 1-4-99
-inline constexpr double kInterestCeilingAfter1999 = 200000;  // self-occupied, loan after 1-4-99
+inline constexpr double kRepairsShare = 0.3; // flat allowance for repairs
+inline constexpr double kInterestCeilingBefore1999 = 30000; // self-occupied, loan before 1-4-99
+inline constexpr double kInterestCeilingAfter1999 = 200000; // self-occupied, loan after 1-4-99
 
 enum class Occupancy { RentedOut, SelfOccupied };
 enum class LoanDate { Before1April1999, After1April1999 };

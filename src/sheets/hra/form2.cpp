@@ -90,8 +90,13 @@ Form2::Form2(Forms &forms)
     auto *grid = new QGridLayout(this);
     grid->setColumnStretch(1, 1);
     const std::pair<QLabel *, QLineEdit *> rows[] = {
-        {gsallbl, txtbp}, {Label2, txtnpa}, {lblda, txtda},   {lblns, txtns},
-        {lblhra, txthra}, {lblRP, txtRP},   {lblhrx, txthrx},
+        { gsallbl, txtbp },
+        { Label2, txtnpa },
+        { lblda, txtda },
+        { lblns, txtns },
+        { lblhra, txthra },
+        { lblRP, txtRP },
+        { lblhrx, txthrx },
     };
     int row = 0;
     for (const auto &[label, field] : rows) {
@@ -105,13 +110,13 @@ Form2::Form2(Forms &forms)
     grid->addLayout(buttons, row, 0, 1, 2);
 
     // The grade pay comes last: it is rarely typed here.
-    QWidget *order[] = {txtbp, txtda, txthra, txtRP, cmdcal, cmdback, txtnpa};
+    QWidget *order[] = { txtbp, txtda, txthra, txtRP, cmdcal, cmdback, txtnpa };
     for (size_t i = 0; i + 1 < std::size(order); ++i)
         setTabOrder(order[i], order[i + 1]);
 
     // The grade pay reacts like the other boxes: Back must never hand over an exemption
     // worked out from a grade pay that has been changed since.
-    for (QLineEdit *field : {txtbp, txtnpa, txtda, txthra, txtRP})
+    for (QLineEdit *field : { txtbp, txtnpa, txtda, txthra, txtRP })
         fields::connectCommonChange(field, this, [this] { disableGuards(); });
 
     connect(cmdcal, &QPushButton::clicked, this, &Form2::cmdcal_Click);
@@ -130,9 +135,10 @@ std::optional<double> Form2::readInput(QLineEdit *field, const QLabel *label)
     if (const std::optional<double> value = fields::readStrict(text))
         return value;
     disableGuards();
-    fields::showMessage(this, QStringLiteral("The box \"%1\" holds \"%2\", which is not a "
-                                             "number. Please correct it and calculate again.")
-                                  .arg(label->text(), text));
+    fields::showMessage(this,
+        QStringLiteral("The box \"%1\" holds \"%2\", which is not a "
+                       "number. Please correct it and calculate again.")
+            .arg(label->text(), text));
     field->setFocus();
     return std::nullopt;
 }
@@ -142,15 +148,16 @@ bool Form2::putResult(QLineEdit *field, double value, const QString &what)
     if (fields::writeAmount(field, value))
         return true;
     disableGuards();
-    fields::showMessage(this, QStringLiteral("The %1 could not be worked out: the amounts are "
-                                             "too large. Calculation stopped there.")
-                                  .arg(what));
+    fields::showMessage(this,
+        QStringLiteral("The %1 could not be worked out: the amounts are "
+                       "too large. Calculation stopped there.")
+            .arg(what));
     return false;
 }
 
 void Form2::cmdcal_Click()
 {
-    for (QLineEdit *field : {txtbp, txtda, txtnpa, txthra, txtRP}) {
+    for (QLineEdit *field : { txtbp, txtda, txtnpa, txthra, txtRP }) {
         if (field->text().isEmpty())
             fields::writeText(field, QStringLiteral("0"));
     }
@@ -177,7 +184,7 @@ void Form2::cmdcal_Click()
     if (!putResult(txtns, salary, QStringLiteral("total salary")))
         return;
     if (!putResult(txthrx, hra::exemption(hra::rentExcess(*rentPaid, salary), *hraDrawn),
-                   QStringLiteral("HRA exemption")))
+            QStringLiteral("HRA exemption")))
         return;
     cmdback->setEnabled(true);
 }
@@ -189,9 +196,10 @@ void Form2::cmdback_Click()
     const std::optional<double> exempt = fields::readStrict(txthrx->text(), QLocale::c());
     if (!exempt) {
         disableGuards();
-        fields::showMessage(this, QStringLiteral("The HRA exemption \"%1\" cannot be handed "
-                                                 "back. Please calculate again.")
-                                      .arg(txthrx->text()));
+        fields::showMessage(this,
+            QStringLiteral("The HRA exemption \"%1\" cannot be handed "
+                           "back. Please calculate again.")
+                .arg(txthrx->text()));
         return;
     }
     hide();

@@ -29,19 +29,19 @@ public:
     QLabel *lblRP = nullptr;
     QLabel *lblhrx = nullptr;
 
-    QLineEdit *txtbp = nullptr;  // basic pay, filled in on opening
+    QLineEdit *txtbp = nullptr; // basic pay, filled in on opening
     QLineEdit *txtnpa = nullptr; // grade pay, filled in on opening
-    QLineEdit *txtda = nullptr;  // dearness allowance, filled in on opening
-    QLineEdit *txtns = nullptr;  // total salary (computed)
+    QLineEdit *txtda = nullptr; // dearness allowance, filled in on opening
+    QLineEdit *txtns = nullptr; // total salary (computed)
     QLineEdit *txthra = nullptr; // HRA drawn, filled in on opening
-    QLineEdit *txtRP = nullptr;  // rent paid in the year
+    QLineEdit *txtRP = nullptr; // rent paid in the year
     QLineEdit *txthrx = nullptr; // HRA exemption (computed)
 
     QPushButton *cmdcal = nullptr;
     QPushButton *cmdback = nullptr;
 
 private:
-    std::array<QPushButton *, 1> guardButtons() const { return {cmdback}; }
+    std::array<QPushButton *, 1> guardButtons() const { return { cmdback }; }
     void disableGuards();
 
     void cmdcal_Click();

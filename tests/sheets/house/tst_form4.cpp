@@ -36,8 +36,8 @@ void clickOption(QRadioButton *option)
 {
     QStyleOptionButton style;
     style.initFrom(option);
-    const QRect indicator =
-        option->style()->subElementRect(QStyle::SE_RadioButtonIndicator, &style, option);
+    const QRect indicator
+        = option->style()->subElementRect(QStyle::SE_RadioButtonIndicator, &style, option);
     QTest::mouseClick(option, Qt::LeftButton, {}, indicator.center());
 }
 
@@ -106,32 +106,32 @@ void tst_Form4::initialState()
     QVERIFY(sheet.opta499->isChecked());
     QCOMPARE(sheet.optb499->parentWidget(), sheet.framintt);
     QCOMPARE(sheet.opta499->parentWidget(), sheet.framintt);
-    for (QWidget *off : std::initializer_list<QWidget *>{sheet.framintt, sheet.optb499,
-                                                         sheet.opta499, sheet.cmdbk})
+    for (QWidget *off : std::initializer_list<QWidget *> {
+             sheet.framintt, sheet.optb499, sheet.opta499, sheet.cmdbk })
         QVERIFY2(!off->isEnabled(), qPrintable(off->objectName()));
 
     const std::pair<QLabel *, const char *> labels[] = {
-        {sheet.lblrent, "Annual Rental Value "},
-        {sheet.lblptax, "Less:- Property Taxes"},
-        {sheet.lblghi, "Gross Income"},
-        {sheet.lbldeduction, "Less Deductions u/s 24 : -"},
-        {sheet.lblrep, "Repairs && Maintainance"},
-        {sheet.lblintt, "Interest on Borrowed Capital"},
-        {sheet.lbloth, "Others"},
-        {sheet.lblihp, "Income from House Property"},
+        { sheet.lblrent, "Annual Rental Value " },
+        { sheet.lblptax, "Less:- Property Taxes" },
+        { sheet.lblghi, "Gross Income" },
+        { sheet.lbldeduction, "Less Deductions u/s 24 : -" },
+        { sheet.lblrep, "Repairs && Maintainance" },
+        { sheet.lblintt, "Interest on Borrowed Capital" },
+        { sheet.lbloth, "Others" },
+        { sheet.lblihp, "Income from House Property" },
     };
     for (const auto &[label, caption] : labels) {
         QCOMPARE(label->text(), QString::fromLatin1(caption));
         QVERIFY(label->isEnabled());
     }
 
-    for (QLineEdit *input : {sheet.txtarv, sheet.txtptax, sheet.txtintt, sheet.txtoth}) {
+    for (QLineEdit *input : { sheet.txtarv, sheet.txtptax, sheet.txtintt, sheet.txtoth }) {
         QCOMPARE(input->text(), QStringLiteral("0"));
         QVERIFY(input->isEnabled());
         QVERIFY(!input->isReadOnly());
         QVERIFY(input->focusPolicy() & Qt::TabFocus);
     }
-    for (QLineEdit *computed : {sheet.txtghi, sheet.txtrep, sheet.txttd, sheet.txtihp}) {
+    for (QLineEdit *computed : { sheet.txtghi, sheet.txtrep, sheet.txttd, sheet.txtihp }) {
         QCOMPARE(computed->text(), QStringLiteral("0"));
         QVERIFY(computed->isReadOnly());
         QVERIFY(!(computed->focusPolicy() & Qt::TabFocus));
@@ -143,11 +143,10 @@ void tst_Form4::initialState()
     QVERIFY(sheet.cmdtot->isDefault());
     QVERIFY(sheet.cmdtot->isEnabled());
 
-    for (const char *name :
-         {"frmask", "optso", "optrent", "lblrent", "txtarv", "lblptax", "txtptax", "lblghi",
-          "txtghi", "lbldeduction", "lblrep", "txtrep", "framintt", "optb499", "opta499",
-          "lblintt", "txtintt", "lbloth", "txtoth", "txttd", "lblihp", "txtihp", "cmdtot",
-          "cmdbk"})
+    for (const char *name : { "frmask", "optso", "optrent", "lblrent", "txtarv", "lblptax",
+             "txtptax", "lblghi", "txtghi", "lbldeduction", "lblrep", "txtrep", "framintt",
+             "optb499", "opta499", "lblintt", "txtintt", "lbloth", "txtoth", "txttd", "lblihp",
+             "txtihp", "cmdtot", "cmdbk" })
         QVERIFY2(sheet.findChild<QWidget *>(QString::fromLatin1(name)), name);
 }
 
@@ -188,12 +187,12 @@ void tst_Form4::tabOrderRentedOut()
     QCOMPARE(focusName(), QStringLiteral("optrent")); // the chosen option, not the first
 
     // One stop for the property options; the loan-date frame and Back are disabled.
-    QCOMPARE(walkTab(7), (QStringList{"txtarv", "txtptax", "txtintt", "txtoth", "cmdtot",
-                                      "optrent", "txtarv"}));
+    QCOMPARE(walkTab(7),
+        (QStringList { "txtarv", "txtptax", "txtintt", "txtoth", "cmdtot", "optrent", "txtarv" }));
 
     sheet->cmdtot->click();
     sheet->cmdtot->setFocus();
-    QCOMPARE(walkTab(2), (QStringList{"cmdbk", "optrent"}));
+    QCOMPARE(walkTab(2), (QStringList { "cmdbk", "optrent" }));
 }
 
 void tst_Form4::tabOrderSelfOccupied()
@@ -208,14 +207,14 @@ void tst_Form4::tabOrderSelfOccupied()
     sheet->cmdtot->click();
 
     // The greyed boxes are passed by; the loan-date group is one stop, on the chosen date.
-    QCOMPARE(walkTab(6),
-             (QStringList{"txtintt", "cmdtot", "cmdbk", "opta499", "optso", "txtintt"}));
+    QCOMPARE(
+        walkTab(6), (QStringList { "txtintt", "cmdtot", "cmdbk", "opta499", "optso", "txtintt" }));
 
     clickOption(sheet->optb499);
     QVERIFY(sheet->optb499->isChecked());
     sheet->cmdtot->click();
     sheet->cmdbk->setFocus();
-    QCOMPARE(walkTab(2), (QStringList{"optb499", "optso"}));
+    QCOMPARE(walkTab(2), (QStringList { "optb499", "optso" }));
 }
 
 void tst_Form4::openingFillsNothing()
@@ -238,6 +237,7 @@ void tst_Form4::openingFillsNothing()
 
 void tst_Form4::workedExamples_data()
 {
+    // clang-format off
     QTest::addColumn<bool>("selfOccupied");
     QTest::addColumn<bool>("loanBefore1999");
     QTest::addColumn<QString>("rentalValue");
@@ -276,6 +276,7 @@ void tst_Form4::workedExamples_data()
                                           << "0" << "30000" << "-30000";
     QTest::newRow("own, old loan, 250000") << true << true << "0" << "0" << "250000" << "0"
                                            << "0" << "0" << "30000" << "-30000";
+    // clang-format on
 }
 
 void tst_Form4::workedExamples()
@@ -339,18 +340,17 @@ void tst_Form4::selfOccupiedDropsTheRentalFigures()
     clickOption(sheet->optso);
     QVERIFY(sheet->optso->isChecked());
     QVERIFY(!sheet->optrent->isChecked());
-    for (QLineEdit *box : {sheet->txtarv, sheet->txtptax, sheet->txtghi, sheet->txtrep,
-                           sheet->txtoth}) {
+    for (QLineEdit *box :
+        { sheet->txtarv, sheet->txtptax, sheet->txtghi, sheet->txtrep, sheet->txtoth }) {
         QCOMPARE(box->text(), QStringLiteral("0"));
         QVERIFY2(!box->isEnabled(), qPrintable(box->objectName()));
     }
-    for (QLabel *label : {sheet->lblrent, sheet->lblptax, sheet->lblghi, sheet->lblrep,
-                          sheet->lbloth})
+    for (QLabel *label :
+        { sheet->lblrent, sheet->lblptax, sheet->lblghi, sheet->lblrep, sheet->lbloth })
         QVERIFY2(!label->isEnabled(), qPrintable(label->objectName()));
     QVERIFY(!sheet->cmdbk->isEnabled());
-    for (QWidget *on : std::initializer_list<QWidget *>{sheet->framintt, sheet->optb499,
-                                                        sheet->opta499, sheet->txtintt,
-                                                        sheet->lblintt})
+    for (QWidget *on : std::initializer_list<QWidget *> {
+             sheet->framintt, sheet->optb499, sheet->opta499, sheet->txtintt, sheet->lblintt })
         QVERIFY2(on->isEnabled(), qPrintable(on->objectName()));
     QCOMPARE(sheet->txtintt->text(), QStringLiteral("150000"));
     // The totals of the rented house stand until the next Calculate.
@@ -377,15 +377,15 @@ void tst_Form4::rentedOutAgainEnablesButKeepsZeros()
     clickOption(sheet->optrent);
     QVERIFY(sheet->optrent->isChecked());
     QVERIFY(!sheet->cmdbk->isEnabled());
-    for (QWidget *on : std::initializer_list<QWidget *>{
-             sheet->lblrent, sheet->txtarv, sheet->lblptax, sheet->txtptax, sheet->lblghi,
-             sheet->txtghi, sheet->lblrep, sheet->txtrep, sheet->lbloth, sheet->txtoth})
+    for (QWidget *on : std::initializer_list<QWidget *> { sheet->lblrent, sheet->txtarv,
+             sheet->lblptax, sheet->txtptax, sheet->lblghi, sheet->txtghi, sheet->lblrep,
+             sheet->txtrep, sheet->lbloth, sheet->txtoth })
         QVERIFY2(on->isEnabled(), qPrintable(on->objectName()));
-    for (QWidget *off : std::initializer_list<QWidget *>{sheet->framintt, sheet->optb499,
-                                                         sheet->opta499})
+    for (QWidget *off :
+        std::initializer_list<QWidget *> { sheet->framintt, sheet->optb499, sheet->opta499 })
         QVERIFY2(!off->isEnabled(), qPrintable(off->objectName()));
     QCOMPARE(sheet->txtarv->text(), QStringLiteral("0")); // lost for good
-    QVERIFY(sheet->optb499->isChecked());                 // the loan date is kept
+    QVERIFY(sheet->optb499->isChecked()); // the loan date is kept
 
     // Clicking the option already chosen runs its reaction again.
     sheet->cmdtot->click();
@@ -414,6 +414,7 @@ void tst_Form4::arrowKeysSwitchTheProperty()
 
 void tst_Form4::everyEditOrOptionDisablesBack_data()
 {
+    // clang-format off
     QTest::addColumn<bool>("selfOccupied");
     QTest::addColumn<QString>("control");
     for (const char *name : {"txtarv", "txtptax", "txtintt", "txtoth"})
@@ -423,6 +424,7 @@ void tst_Form4::everyEditOrOptionDisablesBack_data()
     QTest::newRow("optrent") << true << "optrent";
     QTest::newRow("optb499") << true << "optb499";
     QTest::newRow("opta499") << true << "opta499";
+    // clang-format on
 }
 
 void tst_Form4::everyEditOrOptionDisablesBack()
@@ -454,6 +456,7 @@ void tst_Form4::everyEditOrOptionDisablesBack()
 
 void tst_Form4::strictReadingFailure_data()
 {
+    // clang-format off
     QTest::addColumn<QString>("field");
     QTest::addColumn<QString>("text");
     QTest::addColumn<QString>("caption");
@@ -463,6 +466,7 @@ void tst_Form4::strictReadingFailure_data()
     QTest::newRow("odd grouping in others") << "txtoth" << "1,2,3" << "Others";
     QTest::newRow("Indian grouping in interest")
         << "txtintt" << "1,50,000" << "Interest on Borrowed Capital";
+    // clang-format on
 }
 
 void tst_Form4::strictReadingFailure()
@@ -489,9 +493,9 @@ void tst_Form4::strictReadingFailure()
     QTest::mouseClick(sheet->cmdtot, Qt::LeftButton);
 
     QCOMPARE(recorder.messages,
-             QStringList{QStringLiteral("The box \"%1\" holds \"%2\", which is not a number. "
-                                        "Please correct it and calculate again.")
-                             .arg(caption, text)});
+        QStringList { QStringLiteral("The box \"%1\" holds \"%2\", which is not a number. "
+                                     "Please correct it and calculate again.")
+                          .arg(caption, text) });
     QVERIFY(box->hasFocus());
     QCOMPARE(box->text(), text);
     QCOMPARE(sheet->txtghi->text(), QStringLiteral("108000"));
@@ -509,6 +513,7 @@ void tst_Form4::strictReadingFailure()
 
 void tst_Form4::overflowIsReportedAndNothingInfinite_data()
 {
+    // clang-format off
     QTest::addColumn<QString>("rentalValue");
     QTest::addColumn<QString>("propertyTaxes");
     QTest::addColumn<QString>("interest");
@@ -523,6 +528,7 @@ void tst_Form4::overflowIsReportedAndNothingInfinite_data()
     QTest::newRow("income") << "1E+308" << "0" << "-1.3E+308" << "0"
                             << "income from house property"
                             << QStringList{"1E+308", "3E+307", "-1E+308", "0"};
+    // clang-format on
 }
 
 void tst_Form4::overflowIsReportedAndNothingInfinite()
@@ -546,16 +552,16 @@ void tst_Form4::overflowIsReportedAndNothingInfinite()
     sheet->cmdtot->click();
 
     QCOMPARE(recorder.messages,
-             QStringList{QStringLiteral("The %1 could not be worked out: the amounts are too "
-                                        "large. Calculation stopped there.")
-                             .arg(step)});
-    QCOMPARE((QStringList{sheet->txtghi->text(), sheet->txtrep->text(), sheet->txttd->text(),
-                          sheet->txtihp->text()}),
-             written);
+        QStringList { QStringLiteral("The %1 could not be worked out: the amounts are too "
+                                     "large. Calculation stopped there.")
+                          .arg(step) });
+    QCOMPARE((QStringList { sheet->txtghi->text(), sheet->txtrep->text(), sheet->txttd->text(),
+                 sheet->txtihp->text() }),
+        written);
     QVERIFY(!sheet->cmdbk->isEnabled());
 
     // The program goes on.
-    for (QLineEdit *box : {sheet->txtarv, sheet->txtptax, sheet->txtintt, sheet->txtoth})
+    for (QLineEdit *box : { sheet->txtarv, sheet->txtptax, sheet->txtintt, sheet->txtoth })
         testsupport::retype(box, "1");
     sheet->cmdtot->click();
     QCOMPARE(sheet->txtihp->text(), QStringLiteral("-2"));

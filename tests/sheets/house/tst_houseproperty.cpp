@@ -24,6 +24,7 @@ private slots:
 
 void tst_HouseProperty::repairs_data()
 {
+    // clang-format off
     QTest::addColumn<double>("grossIncome");
     QTest::addColumn<QString>("expected");
     QTest::newRow("plain") << 108000.0 << "32400";
@@ -32,6 +33,7 @@ void tst_HouseProperty::repairs_data()
     QTest::newRow("above a tie") << 36.0 << "11";
     QTest::newRow("negative gross income") << -1000.0 << "-300";
     QTest::newRow("negative tie") << -25.0 << "-8";
+    // clang-format on
 }
 
 void tst_HouseProperty::repairs()
@@ -43,6 +45,7 @@ void tst_HouseProperty::repairs()
 
 void tst_HouseProperty::allowedInterest_data()
 {
+    // clang-format off
     QTest::addColumn<Occupancy>("occupancy");
     QTest::addColumn<LoanDate>("loanDate");
     QTest::addColumn<double>("interest");
@@ -60,6 +63,7 @@ void tst_HouseProperty::allowedInterest_data()
     QTest::newRow("own, old loan, just above") << own << before << 30001.0 << "30000";
     QTest::newRow("own, old loan, far above") << own << before << 250000.0 << "30000";
     QTest::newRow("own, old loan, paise above") << own << before << 30000.5 << "30000";
+    // clang-format on
 }
 
 void tst_HouseProperty::allowedInterest()
@@ -73,6 +77,7 @@ void tst_HouseProperty::allowedInterest()
 
 void tst_HouseProperty::income_data()
 {
+    // clang-format off
     QTest::addColumn<double>("rentalValue");
     QTest::addColumn<double>("propertyTaxes");
     QTest::addColumn<double>("interest");
@@ -81,6 +86,7 @@ void tst_HouseProperty::income_data()
     QTest::newRow("let out at a loss") << 120000.0 << 12000.0 << 150000.0 << 0.0 << "-74400";
     QTest::newRow("let out at a profit") << 240000.0 << 0.0 << 50000.0 << 10000.0 << "108000";
     QTest::newRow("repairs counted rounded") << 35.0 << 0.0 << 0.0 << 0.0 << "25";
+    // clang-format on
 }
 
 void tst_HouseProperty::income()

@@ -18,7 +18,7 @@ namespace {
 // Puts the pay totals into the main sheet's hidden fields (as the salary sheet would) and
 // opens the HRA sheet with its "Calc." button.
 Form2 *openFromMain(Forms &forms, const QString &basicPay, const QString &gradePay,
-                    const QString &dearness, const QString &hraDrawn)
+    const QString &dearness, const QString &hraDrawn)
 {
     frmmain *main = forms.mainSheet();
     fields::writeText(main->txtbp, basicPay);
@@ -81,20 +81,23 @@ void tst_Form2::initialState()
     QCOMPARE(sheet.windowTitle(), QStringLiteral("Morvel1415 - HRA Exemption"));
 
     const std::pair<QLabel *, const char *> labels[] = {
-        {sheet.gsallbl, "Basic Pay"},      {sheet.Label2, "Grade Pay"},
-        {sheet.lblda, "Dearness Allow."},  {sheet.lblns, "Total Salary"},
-        {sheet.lblhra, "HRA Drawn"},       {sheet.lblRP, "Rent Paid (Annual)"},
-        {sheet.lblhrx, "HRA Exemption"},
+        { sheet.gsallbl, "Basic Pay" },
+        { sheet.Label2, "Grade Pay" },
+        { sheet.lblda, "Dearness Allow." },
+        { sheet.lblns, "Total Salary" },
+        { sheet.lblhra, "HRA Drawn" },
+        { sheet.lblRP, "Rent Paid (Annual)" },
+        { sheet.lblhrx, "HRA Exemption" },
     };
     for (const auto &[label, caption] : labels)
         QCOMPARE(label->text(), QString::fromLatin1(caption));
 
-    for (QLineEdit *input : {sheet.txtbp, sheet.txtnpa, sheet.txtda, sheet.txthra, sheet.txtRP}) {
+    for (QLineEdit *input : { sheet.txtbp, sheet.txtnpa, sheet.txtda, sheet.txthra, sheet.txtRP }) {
         QCOMPARE(input->text(), QStringLiteral("0"));
         QVERIFY(!input->isReadOnly());
         QVERIFY(input->focusPolicy() & Qt::TabFocus);
     }
-    for (QLineEdit *computed : {sheet.txtns, sheet.txthrx}) {
+    for (QLineEdit *computed : { sheet.txtns, sheet.txthrx }) {
         QCOMPARE(computed->text(), QStringLiteral("0"));
         QVERIFY(computed->isReadOnly());
         QVERIFY(!(computed->focusPolicy() & Qt::TabFocus));
@@ -108,9 +111,9 @@ void tst_Form2::initialState()
     QVERIFY(!sheet.cmdback->isEnabled());
 
     // Every control can be found by its name.
-    for (const char *name : {"txtbp", "txtnpa", "txtda", "txtns", "txthra", "txtRP", "txthrx",
-                             "cmdcal", "cmdback", "gsallbl", "Label2", "lblda", "lblns",
-                             "lblhra", "lblRP", "lblhrx"})
+    for (const char *name :
+        { "txtbp", "txtnpa", "txtda", "txtns", "txthra", "txtRP", "txthrx", "cmdcal", "cmdback",
+            "gsallbl", "Label2", "lblda", "lblns", "lblhra", "lblRP", "lblhrx" })
         QVERIFY2(sheet.findChild<QWidget *>(QString::fromLatin1(name)), name);
 }
 
@@ -132,13 +135,13 @@ void tst_Form2::tabOrder()
         return seen;
     };
     // Back is disabled at first, so the Tab key passes it by.
-    QCOMPARE(walk(6), (QStringList{"txtda", "txthra", "txtRP", "cmdcal", "txtnpa", "txtbp"}));
+    QCOMPARE(walk(6), (QStringList { "txtda", "txthra", "txtRP", "cmdcal", "txtnpa", "txtbp" }));
 
     sheet.cmdcal->click();
     QVERIFY(sheet.cmdback->isEnabled());
     sheet.txtbp->setFocus();
     QCOMPARE(walk(7),
-             (QStringList{"txtda", "txthra", "txtRP", "cmdcal", "cmdback", "txtnpa", "txtbp"}));
+        (QStringList { "txtda", "txthra", "txtRP", "cmdcal", "cmdback", "txtnpa", "txtbp" }));
 }
 
 void tst_Form2::openingRewritesPayFields()
@@ -185,10 +188,10 @@ void tst_Form2::reopeningDisablesBackOnlyWhenAFigureChanges()
 
     // One changed figure, whichever it is, disables Back; the grade pay included.
     const QStringList changed[] = {
-        {"300001", "50000", "350000", "180000"},
-        {"300000", "50001", "350000", "180000"},
-        {"300000", "50000", "350001", "180000"},
-        {"300000", "50000", "350000", "180001"},
+        { "300001", "50000", "350000", "180000" },
+        { "300000", "50001", "350000", "180000" },
+        { "300000", "50000", "350001", "180000" },
+        { "300000", "50000", "350000", "180001" },
     };
     for (const QStringList &figures : changed) {
         QVERIFY(openFromMain(forms, "300000", "50000", "350000", "180000"));
@@ -201,6 +204,7 @@ void tst_Form2::reopeningDisablesBackOnlyWhenAFigureChanges()
 
 void tst_Form2::workedExamples_data()
 {
+    // clang-format off
     QTest::addColumn<QString>("basicPay");
     QTest::addColumn<QString>("gradePay");
     QTest::addColumn<QString>("dearness");
@@ -224,6 +228,7 @@ void tst_Form2::workedExamples_data()
         << "300000" << "15" << "0" << "100000" << "50000" << "300015" << "19998";
     QTest::newRow("paise in the pay")
         << "100000.5" << "0" << "0.25" << "50000" << "20000" << "100000.75" << "10000";
+    // clang-format on
 }
 
 void tst_Form2::workedExamples()
@@ -269,9 +274,11 @@ void tst_Form2::accessKeysPressTheButtons()
 
 void tst_Form2::everyInputEditDisablesBack_data()
 {
+    // clang-format off
     QTest::addColumn<QString>("field");
     for (const char *name : {"txtbp", "txtnpa", "txtda", "txthra", "txtRP"})
         QTest::newRow(name) << QString::fromLatin1(name);
+    // clang-format on
 }
 
 void tst_Form2::everyInputEditDisablesBack()
@@ -300,7 +307,9 @@ void tst_Form2::everyInputEditDisablesBack()
 
 void tst_Form2::emptiedBoxesShowZeroAtOnce_data()
 {
+    // clang-format off
     everyInputEditDisablesBack_data();
+    // clang-format on
 }
 
 void tst_Form2::emptiedBoxesShowZeroAtOnce()
@@ -328,6 +337,7 @@ void tst_Form2::emptiedBoxesShowZeroAtOnce()
 
 void tst_Form2::strictReadingFailure_data()
 {
+    // clang-format off
     QTest::addColumn<QString>("field");
     QTest::addColumn<QString>("text");
     QTest::addColumn<QString>("caption");
@@ -337,6 +347,7 @@ void tst_Form2::strictReadingFailure_data()
     QTest::newRow("odd grouping in HRA drawn") << "txthra" << "1,2,3" << "HRA Drawn";
     QTest::newRow("letters in grade pay") << "txtnpa" << "abc" << "Grade Pay";
     QTest::newRow("Indian grouping in rent") << "txtRP" << "1,50,000" << "Rent Paid (Annual)";
+    // clang-format on
 }
 
 void tst_Form2::strictReadingFailure()
@@ -363,9 +374,9 @@ void tst_Form2::strictReadingFailure()
     QTest::mouseClick(sheet->cmdcal, Qt::LeftButton);
 
     QCOMPARE(recorder.messages,
-             QStringList{QStringLiteral("The box \"%1\" holds \"%2\", which is not a number. "
-                                        "Please correct it and calculate again.")
-                             .arg(caption, text)});
+        QStringList { QStringLiteral("The box \"%1\" holds \"%2\", which is not a number. "
+                                     "Please correct it and calculate again.")
+                          .arg(caption, text) });
     QVERIFY(box->hasFocus());
     QCOMPARE(box->text(), text);
     QCOMPARE(sheet->txtns->text(), QStringLiteral("700000"));
@@ -412,8 +423,8 @@ void tst_Form2::overflowIsReportedAndNothingInfinite()
     sheet->cmdcal->click();
 
     QCOMPARE(recorder.messages,
-             QStringList{QStringLiteral("The total salary could not be worked out: the amounts "
-                                        "are too large. Calculation stopped there.")});
+        QStringList { QStringLiteral("The total salary could not be worked out: the amounts "
+                                     "are too large. Calculation stopped there.") });
     QCOMPARE(sheet->txtns->text(), QStringLiteral("0"));
     QCOMPARE(sheet->txthrx->text(), QStringLiteral("0"));
     QVERIFY(!sheet->cmdback->isEnabled());

@@ -16,6 +16,7 @@ private slots:
 
 void tst_Hra::salaryShare_data()
 {
+    // clang-format off
     QTest::addColumn<double>("totalSalary");
     QTest::addColumn<QString>("expected");
     QTest::newRow("plain tenth") << 700000.0 << "70000";
@@ -25,6 +26,7 @@ void tst_Hra::salaryShare_data()
     QTest::newRow("below a tie rounds down") << 300004.0 << "30000";
     QTest::newRow("paise take part") << 300005.5 << "30001";
     QTest::newRow("nothing") << 0.0 << "0";
+    // clang-format on
 }
 
 void tst_Hra::salaryShare()
@@ -36,6 +38,7 @@ void tst_Hra::salaryShare()
 
 void tst_Hra::exemption_data()
 {
+    // clang-format off
     QTest::addColumn<double>("basicPay");
     QTest::addColumn<double>("dearness");
     QTest::addColumn<double>("gradePay");
@@ -56,6 +59,7 @@ void tst_Hra::exemption_data()
                                                 << 180000.0 << "60000";
     QTest::newRow("rent equals a tenth") << 500000.0 << 0.0 << 0.0 << 50000.0 << 180000.0
                                          << "0";
+    // clang-format on
 }
 
 void tst_Hra::exemption()
@@ -67,8 +71,8 @@ void tst_Hra::exemption()
     QFETCH(double, hraDrawn);
     QFETCH(QString, expected);
     const double salary = hra::totalSalary(basicPay, dearness, gradePay);
-    QCOMPARE(fields::numberText(hra::exemption(hra::rentExcess(rentPaid, salary), hraDrawn)),
-             expected);
+    QCOMPARE(
+        fields::numberText(hra::exemption(hra::rentExcess(rentPaid, salary), hraDrawn)), expected);
 }
 
 QTEST_APPLESS_MAIN(tst_Hra)
