@@ -173,6 +173,11 @@ frmreb88::frmreb88(Forms &forms)
     place(12, kRight, lbloth, txtoth);
     place(13, kRight, lblgt80, txtgt80);
 
+    // Room for a seven-figure amount with paise, whatever the font.
+    const int amountWidth = fontMetrics().horizontalAdvance(QStringLiteral("0000000000.00"));
+    for (QLineEdit *amount : findChildren<QLineEdit *>())
+        amount->setMinimumWidth(amountWidth);
+
     auto *buttons = new QHBoxLayout;
     buttons->addStretch(1);
     buttons->addWidget(cmdtot);
