@@ -213,11 +213,12 @@ Form1::Form1(Forms &forms)
                     firstRow + 8, 9);
     txtgtotal->setFixedWidth(kCellWidth);
     grid->addWidget(txtgtotal, firstRow + 8, 10);
-    grid->addWidget(chkinc, firstRow + 10, 9, 1, 2);
+    grid->addWidget(chkinc, firstRow + 9, 9, 1, 2);
     QLabel *note = makeLabel(this, QStringLiteral("Label2"),
                              QStringLiteral("Increment can be calculated automatically."));
     note->setWordWrap(true);
-    grid->addWidget(note, firstRow + 11, 9, 1, 2);
+    note->setAlignment(Qt::AlignLeft | Qt::AlignTop);
+    grid->addWidget(note, firstRow + 10, 9, 2, 2);
     auto *buttons = new QVBoxLayout;
     buttons->addWidget(cmdcal);
     buttons->addWidget(cmdprn);
