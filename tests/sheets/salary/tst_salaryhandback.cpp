@@ -63,6 +63,7 @@ private slots:
     void openingTakesName();
     void handBackWorkedExample_data();
     void handBackWorkedExample();
+    void handBackOrder();
     void transportExemptionCapsMonths_data();
     void transportExemptionCapsMonths();
     void wholeRunReachesTheTax();
@@ -130,6 +131,32 @@ void tst_SalaryHandBack::handBackWorkedExample()
     QVERIFY(forms.hasSalarySheet());
     QCOMPARE(form->txtgtotal->text(), gross);
     QVERIFY(form->cmdbak->isEnabled());
+}
+
+void tst_SalaryHandBack::handBackOrder()
+{
+    Forms forms;
+    frmmain *main = openMain(forms);
+    QVERIFY(main);
+    Form1 *form = openSalaryFrom(forms, *main);
+    QVERIFY(form);
+    enterWorkedExample(*form);
+    typeInCombo(form->cbonps, "Y"); // so that every one of the seven fields changes
+    QTest::mouseClick(form->cmdcal, Qt::LeftButton);
+    main->hide(); // Back must bring it up before it writes
+
+    QStringList writes;
+    for (QLineEdit *field : {main->txtmgc, main->txtnpa, main->txthrr, main->txtda, main->txtbp,
+                             main->txttp, main->txtgs}) {
+        connect(field, &QLineEdit::textChanged, this, [&writes, field, main] {
+            writes << field->objectName() + (main->isVisible() ? "" : " (main sheet hidden)");
+        });
+    }
+    QTest::mouseClick(form->cmdbak, Qt::LeftButton);
+    QCOMPARE(writes, (QStringList{"txtgs", "txttp", "txtbp", "txtda", "txthrr", "txtnpa",
+                                  "txtmgc"}));
+    QVERIFY(QTest::qWaitForWindowActive(main));
+    QVERIFY(main->cmdcalhr->hasFocus());
 }
 
 void tst_SalaryHandBack::transportExemptionCapsMonths_data()
