@@ -10,7 +10,6 @@
 
 namespace pay {
 
-inline constexpr int kRowCount = 14;       // Jan 14 to Feb 15
 inline constexpr int kFirstCurrentRow = 2; // rows 0 and 1 only carry the DA arrears
 inline constexpr int kFirstJulyRow = 6;    // Jul 14: the higher DA rate and the increment
 inline constexpr int kJuneRow = 5;         // the increment is worked out from June's pay
