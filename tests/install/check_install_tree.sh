@@ -8,7 +8,7 @@ set -euo pipefail
 
 cmake_cmd=$1 build_dir=$2 work_dir=$3 version=$4
 here=$(cd "$(dirname "$0")" && pwd)
-# shellcheck source=checks.sh
+# shellcheck source-path=SCRIPTDIR source=checks.sh
 source "$here/checks.sh"
 
 require_tools desktop-file-validate appstreamcli readelf python3
@@ -30,6 +30,7 @@ check_program "$prefix/bin/morvel"
 check_desktop_entry "$prefix/share/applications/$app_id.desktop" "$prefix"
 check_metainfo "$prefix/share/metainfo/$app_id.metainfo.xml" "$version" "$prefix"
 check_png_icons "$prefix"
+check_documents "$version" "$prefix"
 
 # The tree as a software centre reads it: metadata, desktop entry and icon together.
 appstreamcli validate-tree --no-net --strict "$prefix" \

@@ -1,3 +1,4 @@
+# shellcheck shell=bash
 # Checks shared by the install-tree and package tests; sourced, not run.
 # What an installed Morvel must look like is written down here once, independently of the
 # install rules it checks.
@@ -30,7 +31,9 @@ expected_files()
   {
     echo "$bindir/morvel"
     echo "$datadir/applications/$app_id.desktop"
+    echo "$datadir/doc/morvel/changelog.gz"
     echo "$datadir/doc/morvel/copyright"
+    echo "$datadir/man/man1/morvel.1.gz"
     echo "$datadir/icons/hicolor/scalable/apps/$icon_name.svg"
     for size in "${png_sizes[@]}"; do
       echo "$datadir/icons/hicolor/${size}x${size}/apps/$icon_name.png"
@@ -81,4 +84,13 @@ check_png_icons()
   done
   python3 "$checks_dir/installcheck.py" png "${files[@]}" \
     || fail "a PNG icon is not a valid image of its folder's size"
+}
+
+# The changelog and the manual page: gzipped without a time stamp, and written for this version.
+check_documents()
+{
+  local version=$1 prefix=$2
+  python3 "$checks_dir/installcheck.py" documents "$version" \
+    "$prefix/share/doc/morvel/changelog.gz" "$prefix/share/man/man1/morvel.1.gz" \
+    || fail "the changelog or the manual page is not as it must be"
 }

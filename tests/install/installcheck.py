@@ -4,10 +4,12 @@ Standard library only. Each subcommand prints what is wrong and exits 1, or exit
   installcheck.py desktop ENTRY PREFIX ICON_NAME
   installcheck.py metainfo FILE APP_ID VERSION PREFIX
   installcheck.py png SIZE FILE [SIZE FILE ...]
+  installcheck.py documents VERSION CHANGELOG_GZ MANPAGE_GZ
   installcheck.py key ENTRY KEY          prints the value of one key of [Desktop Entry]
 """
 
 import configparser
+import gzip
 import os
 import struct
 import sys
@@ -161,6 +163,27 @@ def check_png(size, path):
     expect(rows[0][3] == 0, f"{path}: the top-left corner is not transparent")
 
 
+def read_gzipped(path):
+    with open(path, "rb") as f:
+        blob = f.read()
+    expect(blob[:2] == b"\x1f\x8b", f"{path}: not gzip data")
+    # A time stamp would make every build of the same sources a different package.
+    expect(blob[4:8] == b"\0\0\0\0", f"{path}: the gzip header carries a time stamp")
+    return gzip.decompress(blob).decode("utf-8")
+
+
+def check_documents(version, changelog_path, manpage_path):
+    changelog = read_gzipped(changelog_path)
+    first = changelog.splitlines()[0] if changelog else ""
+    expect(first.startswith(f"morvel ({version}) "),
+           f"the newest changelog entry is not for morvel {version}: {first!r}")
+    manpage = read_gzipped(manpage_path)
+    title = next((line for line in manpage.splitlines() if line.startswith(".TH ")), "")
+    expect(title.startswith(".TH MORVEL 1 "), f"manual page title line {title!r}")
+    expect(f'"Morvel {version}"' in title, f"manual page is not for Morvel {version}: {title!r}")
+    expect("\n.SH NAME\nmorvel \\- " in manpage, "manual page has no NAME line for morvel")
+
+
 def main(argv):
     command, args = argv[1], argv[2:]
     if command == "desktop":
@@ -170,6 +193,8 @@ def main(argv):
     elif command == "png":
         for size, path in zip(args[0::2], args[1::2]):
             check_png(int(size), path)
+    elif command == "documents":
+        check_documents(*args)
     elif command == "key":
         print(read_desktop_entry(args[0]).get(args[1], ""))
     else:
