@@ -10,6 +10,8 @@ cpack_cmd=$1 build_dir=$2 work_dir=$3 version=$4
 here=$(cd "$(dirname "$0")" && pwd)
 # shellcheck source-path=SCRIPTDIR source=checks.sh
 source "$here/checks.sh"
+# shellcheck source-path=SCRIPTDIR source=../support/xvfb.sh
+source "$here/../support/xvfb.sh"
 
 require_tools dpkg-deb dpkg-shlibdeps apt-get desktop-file-validate appstreamcli readelf \
   python3 Xvfb xdpyinfo xdotool xprop
@@ -18,17 +20,14 @@ main_title="Morvel1415 - Income Tax Calculator"
 
 mkdir -p "$work_dir"
 tmp=$(mktemp -d "$work_dir/package.XXXXXX")
-xvfb_pid="" program_pid=""
+program_pid=""
 cleanup()
 {
-  if [ -n "$program_pid" ] && kill -0 "$program_pid" 2>/dev/null; then
+  if [ -n "$program_pid" ]; then
     kill "$program_pid" 2>/dev/null || true
     wait "$program_pid" 2>/dev/null || true
   fi
-  if [ -n "$xvfb_pid" ]; then
-    kill "$xvfb_pid" 2>/dev/null || true
-    wait "$xvfb_pid" 2>/dev/null || true
-  fi
+  stop_xvfb
   rm -rf "$tmp"
 }
 trap cleanup EXIT
@@ -103,35 +102,15 @@ check_png_icons "$root/usr"
 check_documents "$version" "$root/usr"
 
 # --- Run the packaged program on a private X server ---------------------------------------------
-# Let Xvfb choose a free display and tell us its number on a descriptor.
-Xvfb -displayfd 3 -noreset -nolisten tcp -screen 0 1280x1024x24 3>"$tmp/display" 2>"$tmp/xvfb.log" &
-xvfb_pid=$!
-display=""
-for _ in $(seq 100); do
-  display=$(head -n1 "$tmp/display" 2>/dev/null || true)
-  if [ -n "$display" ] && xdpyinfo -display ":$display" >/dev/null 2>&1; then
-    break
-  fi
-  kill -0 "$xvfb_pid" 2>/dev/null || { cat "$tmp/xvfb.log"; fail "Xvfb ended before it was ready"; }
-  display=""
-  sleep 0.1
-done
-[ -n "$display" ] || { cat "$tmp/xvfb.log"; fail "Xvfb did not become ready"; }
-export DISPLAY=":$display"
+start_xvfb || fail "Xvfb did not become ready"
 
 env -u WAYLAND_DISPLAY QT_QPA_PLATFORM=xcb LC_ALL=C.UTF-8 \
   "$root/usr/bin/morvel" >"$tmp/morvel.log" 2>&1 &
 program_pid=$!
 
 # The splash comes first, for three seconds; then the main window.
-window=""
-for _ in $(seq 150); do
-  window=$(xdotool search --onlyvisible --name "^${main_title}\$" 2>/dev/null | head -n1 || true)
-  [ -n "$window" ] && break
-  kill -0 "$program_pid" 2>/dev/null || { cat "$tmp/morvel.log"; fail "the program ended early"; }
-  sleep 0.1
-done
-[ -n "$window" ] || { cat "$tmp/morvel.log"; fail "no window '$main_title' within 15 s"; }
+window=$(wait_for_window "$main_title" 15) \
+  || { cat "$tmp/morvel.log"; fail "no window '$main_title' within 15 s"; }
 
 # Desktops pair a window with its menu entry by WM_CLASS; it must be the entry's StartupWMClass.
 wm_class=$(xprop -id "$window" WM_CLASS)
@@ -143,16 +122,12 @@ grep -q "\"$startup_class\"\$" <<<"$wm_class" \
 timeout 10 xdotool windowfocus --sync "$window" key alt+x \
   || fail "could not give the main window the keyboard and press Alt+X"
 
-for _ in $(seq 100); do
-  kill -0 "$program_pid" 2>/dev/null || break
-  sleep 0.1
-done
-if kill -0 "$program_pid" 2>/dev/null; then
-  cat "$tmp/morvel.log"
-  fail "the program is still running 10 s after Alt+X"
-fi
 status=0
-wait "$program_pid" || status=$?
+wait_for_exit "$program_pid" 10 || status=$?
+if [ "$status" -eq 124 ]; then
+  cat "$tmp/morvel.log"
+  fail "the program is still running 10 s after Alt+X"  # the clean-up ends it
+fi
 program_pid=""
 [ "$status" -eq 0 ] || { cat "$tmp/morvel.log"; fail "the program ended with status $status"; }
 
