@@ -4,7 +4,6 @@
 
 #include <QFont>
 #include <QFontMetricsF>
-#include <QImage>
 #include <QLocale>
 #include <QPageLayout>
 #include <QPageSize>
@@ -30,15 +29,12 @@ QFont resolvedFont(const PageFont &font)
 // ---- RecordingPage
 
 RecordingPage::RecordingPage()
+    : m_measure(1, 1, QImage::Format_RGB32)
 {
-    auto image = std::make_unique<QImage>(1, 1, QImage::Format_RGB32);
     const int dotsPerMeter = qRound(kResolution / 0.0254);
-    image->setDotsPerMeterX(dotsPerMeter);
-    image->setDotsPerMeterY(dotsPerMeter);
-    m_measure = std::move(image);
+    m_measure.setDotsPerMeterX(dotsPerMeter);
+    m_measure.setDotsPerMeterY(dotsPerMeter);
 }
-
-RecordingPage::~RecordingPage() = default;
 
 void RecordingPage::record(Kind kind, const QString &text, double x, double y, double x2, double y2)
 {
@@ -77,7 +73,7 @@ void RecordingPage::setUnderline(bool on)
 
 double RecordingPage::textWidth(const QString &text)
 {
-    const QFontMetricsF metrics(resolvedFont(m_font), m_measure.get());
+    const QFontMetricsF metrics(resolvedFont(m_font), &m_measure);
     const double width = metrics.horizontalAdvance(text) / kResolution;
     record(Kind::TextWidth, text, width);
     return width;

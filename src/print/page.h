@@ -4,13 +4,13 @@
 // a QPrinter (a real printer or a PDF file).
 #pragma once
 
+#include <QImage>
 #include <QList>
 #include <QString>
 #include <memory>
 
 class QFont;
 class QPainter;
-class QPaintDevice;
 class QPrinter;
 
 namespace print {
@@ -75,7 +75,6 @@ public:
     static constexpr int kResolution = 1200; // dots per inch of the measurement
 
     RecordingPage();
-    ~RecordingPage() override;
 
     void setFontName(const QString &name) override;
     void setFontSize(float points) override;
@@ -96,7 +95,7 @@ private:
                 double y2 = 0);
 
     PageFont m_font;
-    std::unique_ptr<QPaintDevice> m_measure;
+    QImage m_measure; // only its resolution matters
 };
 
 // Paints on a printer that the caller has set up (output format, page size, file name).
