@@ -6,11 +6,14 @@
 #
 #   cups-sandbox.sh DIR printer     one raw queue "morvel-test", the default destination
 #   cups-sandbox.sh DIR noprinter   no queue at all
+#   cups-sandbox.sh DIR full        the same queue, taking at most one job at a time: with a
+#                                   job held in it, the queue still reports idle and accepting
+#                                   but refuses the next job
 #
 # Clients reach it with CUPS_SERVER=DIR/cups.sock and CUPS_SERVERROOT=DIR/conf.
 set -euo pipefail
 
-dir=${1:?usage: cups-sandbox.sh DIR printer|noprinter}
+dir=${1:?usage: cups-sandbox.sh DIR printer|noprinter|full}
 mode=${2:-printer}
 cupsd_bin=${CUPSD:-$(command -v cupsd || echo /usr/sbin/cupsd)}
 system_bin=/usr/lib/cups
@@ -43,6 +46,7 @@ fi
 out='$dir/out'
 tmp="\$out/.job-\$1.part"
 if [ \$# -ge 6 ]; then cat "\$6" > "\$tmp"; else cat > "\$tmp"; fi
+chmod 0644 "\$tmp"
 mv "\$tmp" "\$out/job-\$1.pdf"
 exit 0
 BACKEND
@@ -65,6 +69,11 @@ SystemGroup root
 Printcap $dir/state/printcap
 CONF
 
+job_limit=0
+if [ "$mode" = full ]; then
+  job_limit=1
+fi
+
 cat > "$conf/cupsd.conf" <<CONF
 Listen $dir/cups.sock
 Browsing No
@@ -74,6 +83,7 @@ WebInterface No
 LogLevel info
 MaxLogSize 0
 PreserveJobHistory No
+MaxJobsPerPrinter $job_limit
 <Location />
   Order allow,deny
   Allow all
@@ -85,8 +95,10 @@ PreserveJobHistory No
 </Policy>
 CONF
 
-rm -f "$conf/printers.conf"
-if [ "$mode" = printer ]; then
+# Start afresh: no queue or job left from an earlier run in DIR (the scheduler falls back
+# on its backup printers.conf.O when printers.conf is missing).
+rm -f "$conf"/printers.conf* "$conf"/classes.conf* "$dir"/spool/c* "$dir"/spool/d* "$dir"/cache/job.cache
+if [ "$mode" != noprinter ]; then
   # No PPD: a raw queue, so the backend receives the PDF exactly as the program made it.
   cat > "$conf/printers.conf" <<CONF
 <DefaultPrinter morvel-test>

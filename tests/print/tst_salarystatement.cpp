@@ -1,6 +1,7 @@
 // The statement of salary received as drawn on a recording page: headings, the twelve
 // month rows at their running heights, the arrears row the statement adds up itself, the
 // totals, the annual figures and the rules.
+#include "expected.h"
 #include "recording.h"
 
 #include "print/page.h"
@@ -11,53 +12,9 @@
 using namespace recording;
 using print::RecordingPage;
 using print::SalaryStatementFields;
+using namespace expected;
 
 namespace {
-
-const float kEdges[] = {1.0f, 2.0f, 3.0f, 4.0f, 5.0f, 6.0f, 7.0f, 8.0f};
-
-// Each cell of month row i and column c holds a text of its own: "<i><c>1", e.g. "231".
-QString cell(int row, int column)
-{
-    return QStringLiteral("%1%2%3").arg(row).arg(column).arg(1);
-}
-
-SalaryStatementFields knownSheet()
-{
-    SalaryStatementFields f;
-    f.name = QStringLiteral("R. K. SHARMA");
-    for (int i = 2; i < 14; ++i) {
-        f.basicPay[i] = cell(i, 1);
-        f.gradePay[i] = cell(i, 2);
-        f.da[i] = cell(i, 3);
-        f.hra[i] = cell(i, 4);
-        f.mgc[i] = cell(i, 5);
-        f.transport[i] = cell(i, 6);
-        f.rowTotal[i] = cell(i, 7);
-    }
-    f.monthCaption[0] = QStringLiteral("Jan 14 (A)");
-    f.monthCaption[1] = QStringLiteral("Feb 14 (A)");
-    f.basicPay[0] = f.basicPay[1] = QStringLiteral("777001");
-    f.gradePay[0] = f.gradePay[1] = QStringLiteral("777002");
-    f.rowTotal[0] = f.rowTotal[1] = QStringLiteral("777007");
-    f.da[1] = QStringLiteral("100");
-    f.da[0] = QStringLiteral("50");
-    f.mgc[1] = QStringLiteral("20");
-    f.mgc[0] = QStringLiteral("0");
-    f.transport[1] = QStringLiteral("0");
-    f.transport[0] = QStringLiteral("30");
-    f.basicPayTotal = QStringLiteral("900001");
-    f.gradePayTotal = QStringLiteral("900002");
-    f.daTotal = QStringLiteral("900003");
-    f.hraTotal = QStringLiteral("900004");
-    f.mgcTotal = QStringLiteral("900005");
-    f.transportTotal = QStringLiteral("900006");
-    f.grandRowTotal = QStringLiteral("900007");
-    f.other = {QStringLiteral("600000"), QStringLiteral("600001"), QStringLiteral("600002"),
-               QStringLiteral("600003"), QStringLiteral("600004"), QStringLiteral("600005")};
-    f.grandTotal = QStringLiteral("999999");
-    return f;
-}
 
 RecordingPage drawn(const SalaryStatementFields &fields)
 {
@@ -116,7 +73,7 @@ private slots:
 
 void tst_SalaryStatement::setsUpFontAndLandscapeFirst()
 {
-    const RecordingPage page = drawn(knownSheet());
+    const RecordingPage page = drawn(knownSalarySheet());
     const QList<Kind> kinds = {Kind::FontName, Kind::Bold, Kind::Underline, Kind::Italic, Kind::FontSize, Kind::Landscape};
     QVERIFY(page.operations.size() > kinds.size());
     for (int i = 0; i < kinds.size(); ++i)
@@ -128,7 +85,7 @@ void tst_SalaryStatement::setsUpFontAndLandscapeFirst()
 
 void tst_SalaryStatement::centredTitleAndName()
 {
-    const RecordingPage page = drawn(knownSheet());
+    const RecordingPage page = drawn(knownSalarySheet());
     const QList<std::pair<QString, float>> lines = {
         {QStringLiteral("DETAILS OF SALARY RECEIVED FOR THE YEAR 2014 - 2015"), 1.0f},
         {QStringLiteral("R. K. SHARMA"), 1.2f}};
@@ -146,7 +103,7 @@ void tst_SalaryStatement::centredTitleAndName()
 
 void tst_SalaryStatement::columnHeadings()
 {
-    const RecordingPage page = drawn(knownSheet());
+    const RecordingPage page = drawn(knownSalarySheet());
     checkRightAlignedRow(page, 1.6f,
                          {"Month", "Basic", "GP", "Dearness", "HRA", "MGC", "Tpt. All.", "Total"},
                          {1.0f, 2.0f, 3.0f, 4.0f, 5.0f, 6.0f, 7.0f, 8.0f}, true, true);
@@ -172,7 +129,7 @@ void tst_SalaryStatement::monthRow()
     QFETCH(int, index);
     QFETCH(QString, caption);
     QFETCH(float, top);
-    SalaryStatementFields fields = knownSheet();
+    SalaryStatementFields fields = knownSalarySheet();
     QCOMPARE(fields.monthCaption[index], caption); // the sheet's own caption is what prints
     fields.monthCaption[index] = caption + QStringLiteral(" *");
     const RecordingPage page = drawn(fields);
@@ -205,7 +162,7 @@ void tst_SalaryStatement::arrearsRow()
     QFETCH(QStringList, mgc);
     QFETCH(QStringList, transport);
     QFETCH(QStringList, printed);
-    SalaryStatementFields fields = knownSheet();
+    SalaryStatementFields fields = knownSalarySheet();
     fields.da[1] = da[0];
     fields.da[0] = da[1];
     fields.mgc[1] = mgc[0];
@@ -222,7 +179,7 @@ void tst_SalaryStatement::arrearsRow()
 
 void tst_SalaryStatement::arrearsTooLargeDrawsNothing()
 {
-    SalaryStatementFields fields = knownSheet();
+    SalaryStatementFields fields = knownSalarySheet();
     fields.da[0] = QStringLiteral("1E+308");
     fields.mgc[0] = QStringLiteral("1E+308");
     // Each column adds up, but their total does not.
@@ -240,7 +197,7 @@ void tst_SalaryStatement::arrearsTooLargeDrawsNothing()
 
 void tst_SalaryStatement::totalsRow()
 {
-    const RecordingPage page = drawn(knownSheet());
+    const RecordingPage page = drawn(knownSalarySheet());
     checkRightAlignedRow(page, 4.6f,
                          {"Totals", "900001", "900002", "900003", "900004", "900005", "900006", "900007"},
                          QList<float>(std::begin(kEdges), std::end(kEdges)), true);
@@ -264,19 +221,19 @@ void tst_SalaryStatement::annualFigures()
     QFETCH(float, top);
     QFETCH(QString, label);
     QFETCH(QString, amount);
-    const RecordingPage page = drawn(knownSheet());
+    const RecordingPage page = drawn(knownSalarySheet());
     checkRightAlignedRow(page, top, {label, amount}, {7.0f, 8.0f}, false);
 }
 
 void tst_SalaryStatement::grandTotal()
 {
-    const RecordingPage page = drawn(knownSheet());
+    const RecordingPage page = drawn(knownSalarySheet());
     checkRightAlignedRow(page, 6.4f, {"GRAND TOTAL :-", "999999"}, {7.0f, 8.0f}, true);
 }
 
 void tst_SalaryStatement::rules()
 {
-    const RecordingPage page = drawn(knownSheet());
+    const RecordingPage page = drawn(knownSalarySheet());
     const QList<int> lines = indicesOf(page, Kind::Line);
     const float expected[][3] = {{4.4f, 1.0f, 8.1f}, {4.8f, 1.0f, 8.1f}, {6.4f, 7.0f, 8.1f}, {6.6f, 7.0f, 8.1f}};
     QCOMPARE(lines.size(), 4);
@@ -291,7 +248,7 @@ void tst_SalaryStatement::rules()
 
 void tst_SalaryStatement::footerAndEnd()
 {
-    const RecordingPage page = drawn(knownSheet());
+    const RecordingPage page = drawn(knownSalarySheet());
     const QList<int> found = textsEqual(page, QStringLiteral("Generated by Morvel1314"));
     QCOMPARE(found.size(), 1);
     const Op &op = page.operations[found[0]];
@@ -307,7 +264,7 @@ void tst_SalaryStatement::footerAndEnd()
 
 void tst_SalaryStatement::emptyAndNonNumericCells()
 {
-    SalaryStatementFields fields = knownSheet();
+    SalaryStatementFields fields = knownSalarySheet();
     fields.hra[5] = QString();
     fields.rowTotal[5] = QStringLiteral("n/a");
     fields.grandTotal = QString();
