@@ -55,7 +55,7 @@ void BM_TaxStatementToPdf(benchmark::State &state)
     const QString file = QDir(g_dir).filePath(QStringLiteral("tax-statement.pdf"));
     for (auto _ : state) {
         const bool ok = print::renderToPdf(file, QStringLiteral("Tax statement"),
-                                           [&](print::Page &page) { return drawTaxStatement(page, fields); });
+            [&](print::Page &page) { return drawTaxStatement(page, fields); });
         if (!ok)
             state.SkipWithError("the PDF could not be written");
     }
@@ -67,14 +67,20 @@ void BM_SalaryStatementToPdf(benchmark::State &state)
     const QString file = QDir(g_dir).filePath(QStringLiteral("salary-statement.pdf"));
     for (auto _ : state) {
         const bool ok = print::renderToPdf(file, QStringLiteral("Salary statement"),
-                                           [&](print::Page &page) { return drawSalaryStatement(page, fields); });
+            [&](print::Page &page) { return drawSalaryStatement(page, fields); });
         if (!ok)
             state.SkipWithError("the PDF could not be written");
     }
 }
 
-BENCHMARK(BM_TaxStatementToPdf)->Unit(benchmark::kMillisecond)->Repetitions(15)->ReportAggregatesOnly(true);
-BENCHMARK(BM_SalaryStatementToPdf)->Unit(benchmark::kMillisecond)->Repetitions(15)->ReportAggregatesOnly(true);
+BENCHMARK(BM_TaxStatementToPdf)
+    ->Unit(benchmark::kMillisecond)
+    ->Repetitions(15)
+    ->ReportAggregatesOnly(true);
+BENCHMARK(BM_SalaryStatementToPdf)
+    ->Unit(benchmark::kMillisecond)
+    ->Repetitions(15)
+    ->ReportAggregatesOnly(true);
 
 } // namespace
 

@@ -65,12 +65,13 @@ std::optional<bool> acceptsJobs(const QString &printerName)
     const qsizetype slash = printerName.indexOf(u'/');
     const QByteArray name = printerName.left(slash < 0 ? printerName.size() : slash).toLocal8Bit();
     const QByteArray instance = slash < 0 ? QByteArray() : printerName.mid(slash + 1).toLocal8Bit();
-    cups_dest_t *dest = cups.getNamedDest(nullptr, name.constData(),
-                                          instance.isEmpty() ? nullptr : instance.constData());
+    cups_dest_t *dest = cups.getNamedDest(
+        nullptr, name.constData(), instance.isEmpty() ? nullptr : instance.constData());
     if (!dest)
         return std::nullopt;
     std::optional<bool> accepting;
-    if (const char *value = cups.getOption("printer-is-accepting-jobs", dest->num_options, dest->options))
+    if (const char *value
+        = cups.getOption("printer-is-accepting-jobs", dest->num_options, dest->options))
         accepting = qstrcmp(value, "false") != 0;
     cups.freeDests(1, dest);
     return accepting;

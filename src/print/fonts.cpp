@@ -14,7 +14,7 @@ QString findTahoma()
     // Both weights, so that bold rows are drawn (and measured) with the real bold face
     // rather than an emboldened regular one.
     QString family;
-    for (const char *file : {kWineTahoma, kWineTahomaBold}) {
+    for (const char *file : { kWineTahoma, kWineTahomaBold }) {
         const int id = QFontDatabase::addApplicationFont(QString::fromLatin1(file));
         if (id < 0)
             continue;

@@ -38,7 +38,7 @@ RecordingPage::RecordingPage()
 
 void RecordingPage::record(Kind kind, const QString &text, double x, double y, double x2, double y2)
 {
-    operations.append(Operation{kind, m_font, text, x, y, x2, y2});
+    operations.append(Operation { kind, m_font, text, x, y, x2, y2 });
 }
 
 void RecordingPage::setFontName(const QString &name)

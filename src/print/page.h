@@ -59,15 +59,26 @@ public:
 class RecordingPage : public Page
 {
 public:
-    enum class Kind { FontName, FontSize, Bold, Italic, Underline, TextWidth, Text, Line, Landscape, End };
+    enum class Kind {
+        FontName,
+        FontSize,
+        Bold,
+        Italic,
+        Underline,
+        TextWidth,
+        Text,
+        Line,
+        Landscape,
+        End
+    };
 
     struct Operation
     {
         Kind kind;
-        PageFont font;      // in force when the operation was made (after it, for font changes)
-        QString text;       // Text, TextWidth, FontName
-        double x = 0;       // Text: left; Line: x1; TextWidth: the width returned; FontSize: points
-        double y = 0;       // Text: top; Line: y1; Bold/Italic/Underline: 1 or 0
+        PageFont font; // in force when the operation was made (after it, for font changes)
+        QString text; // Text, TextWidth, FontName
+        double x = 0; // Text: left; Line: x1; TextWidth: the width returned; FontSize: points
+        double y = 0; // Text: top; Line: y1; Bold/Italic/Underline: 1 or 0
         double x2 = 0;
         double y2 = 0;
     };
@@ -92,7 +103,7 @@ public:
 
 private:
     void record(Kind kind, const QString &text = {}, double x = 0, double y = 0, double x2 = 0,
-                double y2 = 0);
+        double y2 = 0);
 
     PageFont m_font;
     QImage m_measure; // only its resolution matters

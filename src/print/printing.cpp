@@ -24,7 +24,7 @@ bool askToSavePdf(QWidget *parent, const QString &message)
     if (const auto &hook = currentDialogs().askToSavePdf)
         return hook(parent, message);
     QMessageBox box(QMessageBox::NoIcon, QString::fromUtf16(fields::kApplicationTitle), message,
-                    QMessageBox::Save | QMessageBox::Cancel, parent);
+        QMessageBox::Save | QMessageBox::Cancel, parent);
     box.setObjectName(QStringLiteral("printFailedBox"));
     box.setDefaultButton(QMessageBox::Save);
     box.setEscapeButton(QMessageBox::Cancel);
@@ -35,8 +35,8 @@ QString choosePdfFile(QWidget *parent, const QString &suggestedName)
 {
     if (const auto &hook = currentDialogs().choosePdfFile)
         return hook(parent, suggestedName);
-    QString name = QFileDialog::getSaveFileName(
-        parent, QStringLiteral("Save as PDF"), QDir::home().filePath(suggestedName + QStringLiteral(".pdf")),
+    QString name = QFileDialog::getSaveFileName(parent, QStringLiteral("Save as PDF"),
+        QDir::home().filePath(suggestedName + QStringLiteral(".pdf")),
         QStringLiteral("PDF files (*.pdf)"));
     if (!name.isEmpty() && !name.endsWith(QLatin1String(".pdf"), Qt::CaseInsensitive))
         name += QStringLiteral(".pdf");
@@ -56,7 +56,8 @@ QString printerProblem(const QPrinterInfo &printer)
 {
     if (printer.isNull())
         return QStringLiteral("there is no printer installed");
-    const QString name = printer.description().isEmpty() ? printer.printerName() : printer.description();
+    const QString name
+        = printer.description().isEmpty() ? printer.printerName() : printer.description();
     if (printer.state() == QPrinter::Error)
         return QStringLiteral("the printer \"%1\" is stopped").arg(name);
     if (cups::acceptsJobs(printer.printerName()) == false)
@@ -91,7 +92,8 @@ PrintDialogs setPrintDialogs(PrintDialogs dialogs)
     return previous;
 }
 
-PrintOutcome printOnDefaultPrinter(QWidget *parent, const QString &documentName, const DrawPage &draw)
+PrintOutcome printOnDefaultPrinter(
+    QWidget *parent, const QString &documentName, const DrawPage &draw)
 {
     const QPrinterInfo printer = QPrinterInfo::defaultPrinter();
     QString problem = printerProblem(printer);
@@ -109,8 +111,9 @@ PrintOutcome printOnDefaultPrinter(QWidget *parent, const QString &documentName,
     if (fileName.isEmpty())
         return PrintOutcome::Abandoned;
     if (!renderToPdf(fileName, documentName, draw)) {
-        tell(parent, QStringLiteral("The PDF file \"%1\" could not be written.")
-                         .arg(QDir::toNativeSeparators(fileName)));
+        tell(parent,
+            QStringLiteral("The PDF file \"%1\" could not be written.")
+                .arg(QDir::toNativeSeparators(fileName)));
         return PrintOutcome::Abandoned;
     }
     return PrintOutcome::SavedAsPdf;

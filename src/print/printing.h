@@ -16,9 +16,9 @@ class Page;
 using DrawPage = std::function<bool(Page &page)>;
 
 enum class PrintOutcome {
-    Printed,    // the default printer took the job
+    Printed, // the default printer took the job
     SavedAsPdf, // printing failed and the user saved the page as a PDF file instead
-    Abandoned,  // printing failed and the page was given up
+    Abandoned, // printing failed and the page was given up
 };
 
 // The questions asked when printing fails. Tests put their own answers in place; an empty
@@ -39,7 +39,8 @@ PrintDialogs setPrintDialogs(PrintDialogs dialogs);
 // printer, or it is stopped, refuses the job or fails it, the user is told so and offered
 // to save the page as a PDF; the program goes on either way. `documentName` names the
 // print job and the suggested PDF file.
-PrintOutcome printOnDefaultPrinter(QWidget *parent, const QString &documentName, const DrawPage &draw);
+PrintOutcome printOnDefaultPrinter(
+    QWidget *parent, const QString &documentName, const DrawPage &draw);
 
 // Renders the page into a PDF file; false when the file could not be written.
 bool renderToPdf(const QString &fileName, const QString &documentName, const DrawPage &draw);

@@ -23,15 +23,16 @@ constexpr float kTotal = 8.0f;
 
 constexpr float kTableRuleEnd = 8.1f;
 
-const char *const kMonths[] = {"Mar 14", "Apr 14", "May 14", "Jun 14", "Jul 14", "Aug 14",
-                               "Sep 14", "Oct 14", "Nov 14", "Dec 14", "Jan 15", "Feb 15"};
+const char *const kMonths[] = { "Mar 14", "Apr 14", "May 14", "Jun 14", "Jul 14", "Aug 14",
+    "Sep 14", "Oct 14", "Nov 14", "Dec 14", "Jan 15", "Feb 15" };
 
 } // namespace
 
 SalaryStatementFields::SalaryStatementFields()
 {
     for (int i = 0; i < kRows; ++i) {
-        basicPay[i] = gradePay[i] = da[i] = mgc[i] = transport[i] = rowTotal[i] = QStringLiteral("0");
+        basicPay[i] = gradePay[i] = da[i] = mgc[i] = transport[i] = rowTotal[i]
+            = QStringLiteral("0");
         hra[i] = i >= kFirstMonth ? QStringLiteral("0") : QString();
         if (i >= kFirstMonth)
             monthCaption[i] = QString::fromLatin1(kMonths[i - kFirstMonth]);
@@ -42,11 +43,12 @@ SalaryStatementFields::SalaryStatementFields()
 ArrearsRow arrearsRow(const SalaryStatementFields &fields)
 {
     ArrearsRow row;
-    row.da = detail::sumText({fields.da[1], fields.da[0]}).value_or(QString());
-    row.mgc = detail::sumText({fields.mgc[1], fields.mgc[0]}).value_or(QString());
-    row.transport = detail::sumText({fields.transport[1], fields.transport[0]}).value_or(QString());
+    row.da = detail::sumText({ fields.da[1], fields.da[0] }).value_or(QString());
+    row.mgc = detail::sumText({ fields.mgc[1], fields.mgc[0] }).value_or(QString());
+    row.transport
+        = detail::sumText({ fields.transport[1], fields.transport[0] }).value_or(QString());
     if (!row.da.isEmpty() && !row.mgc.isEmpty() && !row.transport.isEmpty())
-        row.total = detail::sumText({row.da, row.mgc, row.transport}).value_or(QString());
+        row.total = detail::sumText({ row.da, row.mgc, row.transport }).value_or(QString());
     return row;
 }
 
@@ -141,9 +143,12 @@ bool drawSalaryStatement(Page &page, const SalaryStatementFields &fields)
         int index;
     };
     static constexpr Annual annual[] = {
-        {5.2f, "Other Allowances :-", 5}, {5.4f, "Over Time Allowance :-", 2},
-        {5.6f, "Honorarium :-", 4},       {5.8f, "Tuition Fee :-", 3},
-        {6.0f, "Bonus :-", 1},            {6.2f, "Arrears :-", 0},
+        { 5.2f, "Other Allowances :-", 5 },
+        { 5.4f, "Over Time Allowance :-", 2 },
+        { 5.6f, "Honorarium :-", 4 },
+        { 5.8f, "Tuition Fee :-", 3 },
+        { 6.0f, "Bonus :-", 1 },
+        { 6.2f, "Arrears :-", 0 },
     };
     for (const Annual &row : annual) {
         rightAligned(page, kTransport, row.top, QString::fromLatin1(row.label));

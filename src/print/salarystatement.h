@@ -16,27 +16,27 @@ struct SalaryStatementFields
     static constexpr int kRows = 14;
     static constexpr int kFirstMonth = 2;
 
-    QString name;                               // txtnam
-    std::array<QString, kRows> monthCaption;    // Label1(i), rows 2..13 print
-    std::array<QString, kRows> basicPay;        // txtbp(i)
-    std::array<QString, kRows> gradePay;        // txtgp(i)
-    std::array<QString, kRows> da;              // txtda(i)
-    std::array<QString, kRows> hra;             // txthra(i), rows 2..13 only
-    std::array<QString, kRows> mgc;             // txtmgc(i)
-    std::array<QString, kRows> transport;       // txttpa2(i)
-    std::array<QString, kRows> rowTotal;        // txtttl(i)
+    QString name; // txtnam
+    std::array<QString, kRows> monthCaption; // Label1(i), rows 2..13 print
+    std::array<QString, kRows> basicPay; // txtbp(i)
+    std::array<QString, kRows> gradePay; // txtgp(i)
+    std::array<QString, kRows> da; // txtda(i)
+    std::array<QString, kRows> hra; // txthra(i), rows 2..13 only
+    std::array<QString, kRows> mgc; // txtmgc(i)
+    std::array<QString, kRows> transport; // txttpa2(i)
+    std::array<QString, kRows> rowTotal; // txtttl(i)
 
-    QString basicPayTotal = "0";                // txtbpt
-    QString gradePayTotal = "0";                // txtgpt
-    QString daTotal = "0";                      // txtdat
-    QString hraTotal = "0";                     // txthrat
-    QString mgcTotal = "0";                     // txtmgct
-    QString transportTotal = "0";               // txttpat
-    QString grandRowTotal = "0";                // txtttlt
+    QString basicPayTotal = "0"; // txtbpt
+    QString gradePayTotal = "0"; // txtgpt
+    QString daTotal = "0"; // txtdat
+    QString hraTotal = "0"; // txthrat
+    QString mgcTotal = "0"; // txtmgct
+    QString transportTotal = "0"; // txttpat
+    QString grandRowTotal = "0"; // txtttlt
 
     // txtoth(0..5): arrears, bonus, overtime allowance, tuition fee, honorarium, other allowances.
     std::array<QString, 6> other;
-    QString grandTotal = "0";                   // txtgtotal
+    QString grandTotal = "0"; // txtgtotal
 
     // Every amount "0", the sheet's own month captions, an empty name.
     SalaryStatementFields();

@@ -46,7 +46,7 @@ inline std::optional<QList<Page>> read(const QString &pdfFile)
     if (tool.isEmpty())
         return std::nullopt;
     QProcess process;
-    process.start(tool, {QStringLiteral("-bbox"), pdfFile, QStringLiteral("-")});
+    process.start(tool, { QStringLiteral("-bbox"), pdfFile, QStringLiteral("-") });
     if (!process.waitForFinished(30000) || process.exitCode() != 0)
         return std::nullopt;
     const QString html = QString::fromUtf8(process.readAllStandardOutput());
@@ -57,11 +57,10 @@ inline std::optional<QList<Page>> read(const QString &pdfFile)
     QList<Page> pages;
     for (const QString &line : html.split(u'\n')) {
         if (const auto m = pageTag.match(line); m.hasMatch()) {
-            pages.append(Page{m.captured(1).toDouble(), m.captured(2).toDouble(), {}});
+            pages.append(Page { m.captured(1).toDouble(), m.captured(2).toDouble(), {} });
         } else if (const auto w = wordTag.match(line); w.hasMatch() && !pages.isEmpty()) {
-            pages.last().words.append(Word{w.captured(1).toDouble(), w.captured(2).toDouble(),
-                                           w.captured(3).toDouble(), w.captured(4).toDouble(),
-                                           unescape(w.captured(5))});
+            pages.last().words.append(Word { w.captured(1).toDouble(), w.captured(2).toDouble(),
+                w.captured(3).toDouble(), w.captured(4).toDouble(), unescape(w.captured(5)) });
         }
     }
     return pages;
@@ -83,7 +82,7 @@ inline QList<Word> find(const Page &page, const QString &phrase)
         if (match) {
             const Word &first = page.words[i];
             const Word &last = page.words[i + parts.size() - 1];
-            found.append(Word{first.xMin, first.yMin, last.xMax, last.yMax, phrase});
+            found.append(Word { first.xMin, first.yMin, last.xMax, last.yMax, phrase });
         }
     }
     return found;

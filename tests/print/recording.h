@@ -48,7 +48,8 @@ inline double widthMeasuredFor(const print::RecordingPage &page, int index)
         return -1;
     const Op &measured = page.operations[index - 1];
     const Op &printed = page.operations[index];
-    if (measured.kind != Kind::TextWidth || measured.text != printed.text || !(measured.font == printed.font))
+    if (measured.kind != Kind::TextWidth || measured.text != printed.text
+        || !(measured.font == printed.font))
         return -1;
     return measured.x;
 }

@@ -21,7 +21,8 @@ namespace {
 constexpr double kPoints = 72.0;
 constexpr double kTolerance = 0.02 * kPoints; // 0.02 in
 
-double widthOf(RecordingPage &page, const QString &name, float points, bool bold, const QString &text)
+double widthOf(
+    RecordingPage &page, const QString &name, float points, bool bold, const QString &text)
 {
     page.setFontName(name);
     page.setFontSize(points);
@@ -53,7 +54,8 @@ private:
 void tst_Page::initTestCase()
 {
     QVERIFY(m_dir.isValid());
-    QVERIFY2(!pdfwords::pdftotext().isEmpty(), "pdftotext (poppler-utils) is needed: scripts/deps.sh test");
+    QVERIFY2(!pdfwords::pdftotext().isEmpty(),
+        "pdftotext (poppler-utils) is needed: scripts/deps.sh test");
 }
 
 void tst_Page::tahomaIsTheRealFace()
@@ -66,8 +68,9 @@ void tst_Page::tahomaIsTheRealFace()
         QCOMPARE(family, QStringLiteral("Tahoma"));
     else
         QCOMPARE(family, QString::fromLatin1(print::kFallbackFamily));
-    for (bool bold : {false, true}) {
-        const QFont font = print::resolvedFont(PageFont{QStringLiteral("Tahoma"), 9, bold, false, false});
+    for (bool bold : { false, true }) {
+        const QFont font
+            = print::resolvedFont(PageFont { QStringLiteral("Tahoma"), 9, bold, false, false });
         const QFontInfo info(font);
         QCOMPARE(info.family(), family); // not silently substituted
         QCOMPARE(info.bold(), bold);
@@ -79,7 +82,8 @@ void tst_Page::tahomaIsTheRealFace()
 void tst_Page::otherNamesUnchanged()
 {
     QCOMPARE(print::installedFamily(QStringLiteral("Courier New")), QStringLiteral("Courier New"));
-    QCOMPARE(print::installedFamily(QStringLiteral("tahoma")), print::installedFamily(QStringLiteral("Tahoma")));
+    QCOMPARE(print::installedFamily(QStringLiteral("tahoma")),
+        print::installedFamily(QStringLiteral("Tahoma")));
 }
 
 void tst_Page::widthsFollowTheFont()
@@ -103,7 +107,8 @@ void tst_Page::widthsFollowTheFont()
     QImage device(1, 1, QImage::Format_RGB32);
     device.setDotsPerMeterX(qRound(1200 / 0.0254));
     device.setDotsPerMeterY(qRound(1200 / 0.0254));
-    QCOMPARE(regular9, QFontMetricsF(font, &device).horizontalAdvance(QStringLiteral("1234567")) / 1200);
+    QCOMPARE(
+        regular9, QFontMetricsF(font, &device).horizontalAdvance(QStringLiteral("1234567")) / 1200);
 }
 
 void tst_Page::recordsTheFontInForce()
@@ -121,7 +126,7 @@ void tst_Page::recordsTheFontInForce()
     QCOMPARE(text.text, QStringLiteral("footer"));
     QCOMPARE(text.x, 1.0);
     QCOMPARE(text.y, double(10.25f));
-    QVERIFY((text.font == PageFont{QStringLiteral("Tahoma"), 8, false, true, false}));
+    QVERIFY((text.font == PageFont { QStringLiteral("Tahoma"), 8, false, true, false }));
     const auto &line = page.operations[4];
     QCOMPARE(line.kind, RecordingPage::Kind::Line);
     QCOMPARE(line.x, 6.0);
@@ -153,7 +158,7 @@ void tst_Page::pdfPlacesTopLeftAndRightEdges()
         page.printText(1.0f, 0.40f, QStringLiteral("HEADING"));
         page.setFontSize(9);
         page.setUnderline(false);
-        for (bool bold : {false, true}) {
+        for (bool bold : { false, true }) {
             page.setBold(bold);
             const float top = bold ? 2.15f : 2.0f;
             page.printText(1.2f, top, QStringLiteral("Label"));
@@ -173,8 +178,10 @@ void tst_Page::pdfPlacesTopLeftAndRightEdges()
     const double origin = print::kMarginInches * kPoints;
     const auto heading = pdfwords::find(page, QStringLiteral("HEADING"));
     QCOMPARE(heading.size(), 1);
-    QVERIFY2(std::abs(heading[0].xMin - (origin + 1.0 * kPoints)) < kTolerance, qPrintable(QString::number(heading[0].xMin)));
-    QVERIFY2(std::abs(heading[0].yMin - (origin + 0.40 * kPoints)) < kTolerance, qPrintable(QString::number(heading[0].yMin)));
+    QVERIFY2(std::abs(heading[0].xMin - (origin + 1.0 * kPoints)) < kTolerance,
+        qPrintable(QString::number(heading[0].xMin)));
+    QVERIFY2(std::abs(heading[0].yMin - (origin + 0.40 * kPoints)) < kTolerance,
+        qPrintable(QString::number(heading[0].yMin)));
 
     const auto labels = pdfwords::find(page, QStringLiteral("Label"));
     const auto amounts = pdfwords::find(page, QStringLiteral("612480"));
@@ -185,7 +192,7 @@ void tst_Page::pdfPlacesTopLeftAndRightEdges()
         QVERIFY(std::abs(labels[k].xMin - (origin + 1.2 * kPoints)) < kTolerance);
         QVERIFY(std::abs(labels[k].yMin - top) < kTolerance);
         QVERIFY2(std::abs(amounts[k].xMax - (origin + 6.0 * kPoints)) < kTolerance,
-                 qPrintable(QString::number(amounts[k].xMax)));
+            qPrintable(QString::number(amounts[k].xMax)));
         QVERIFY(std::abs(amounts[k].yMin - top) < kTolerance);
     }
     // The bold amount is wider and still ends on the same edge.

@@ -37,15 +37,19 @@ const QString kQueue = QStringLiteral("morvel-test");
 
 QString findTool(const QString &name)
 {
-    return QStandardPaths::findExecutable(name, {QStringLiteral("/usr/sbin"), QStringLiteral("/usr/bin"),
-                                                 QStringLiteral("/sbin"), QStringLiteral("/usr/local/sbin")});
+    return QStandardPaths::findExecutable(name,
+        { QStringLiteral("/usr/sbin"), QStringLiteral("/usr/bin"), QStringLiteral("/sbin"),
+            QStringLiteral("/usr/local/sbin") });
 }
 
 // The private scheduler, run in the foreground by the script and ended with the test.
 class Sandbox
 {
 public:
-    explicit Sandbox(const QString &dir) : m_dir(dir) {}
+    explicit Sandbox(const QString &dir)
+        : m_dir(dir)
+    {
+    }
     ~Sandbox() { stop(); }
 
     QString socket() const { return m_dir + QStringLiteral("/cups.sock"); }
@@ -58,7 +62,8 @@ public:
         m_process.setProcessChannelMode(QProcess::MergedChannels);
         // If the test dies, the scheduler goes with it.
         m_process.setChildProcessModifier([] { ::prctl(PR_SET_PDEATHSIG, SIGTERM); });
-        m_process.start(QStringLiteral("/bin/bash"), {QStringLiteral(CUPS_SANDBOX_SCRIPT), m_dir, mode});
+        m_process.start(
+            QStringLiteral("/bin/bash"), { QStringLiteral(CUPS_SANDBOX_SCRIPT), m_dir, mode });
         if (!m_process.waitForStarted(10000))
             return false;
         for (int waited = 0; waited < 15000; waited += 50) {
@@ -75,7 +80,7 @@ public:
     bool answers() const
     {
         const QByteArray path = socket().toLocal8Bit();
-        sockaddr_un address{};
+        sockaddr_un address {};
         address.sun_family = AF_UNIX;
         if (path.size() >= qsizetype(sizeof address.sun_path))
             return false;
@@ -83,7 +88,8 @@ public:
         const int fd = ::socket(AF_UNIX, SOCK_STREAM, 0);
         if (fd < 0)
             return false;
-        const bool connected = ::connect(fd, reinterpret_cast<sockaddr *>(&address), sizeof address) == 0;
+        const bool connected
+            = ::connect(fd, reinterpret_cast<sockaddr *>(&address), sizeof address) == 0;
         ::close(fd);
         return connected;
     }
@@ -102,7 +108,8 @@ public:
     QString output() { return QString::fromLocal8Bit(m_process.readAll()); }
 
     // Runs a CUPS client program against this scheduler; its output, or nullopt on failure.
-    std::optional<QString> run(const QString &program, const QStringList &arguments, const QByteArray &input = {})
+    std::optional<QString> run(
+        const QString &program, const QStringList &arguments, const QByteArray &input = {})
     {
         QProcess process;
         process.setProcessChannelMode(QProcess::MergedChannels);
@@ -118,7 +125,7 @@ public:
 
     QStringList jobFiles() const
     {
-        return QDir(outDir()).entryList({QStringLiteral("job-*.pdf")}, QDir::Files, QDir::Name);
+        return QDir(outDir()).entryList({ QStringLiteral("job-*.pdf") }, QDir::Files, QDir::Name);
     }
 
 private:
@@ -169,9 +176,12 @@ void tst_Printing::initTestCase()
 {
     if (findTool(QStringLiteral("cupsd")).isEmpty())
         QSKIP("cupsd is not installed (scripts/deps.sh test installs cups-daemon)");
-    QVERIFY2(!pdfwords::pdftotext().isEmpty(), "pdftotext (poppler-utils) is needed: scripts/deps.sh test");
-    for (const char *tool : {"lp", "lpstat", "cupsaccept", "cupsreject", "cupsenable", "cupsdisable"})
-        QVERIFY2(!findTool(QString::fromLatin1(tool)).isEmpty(), "the CUPS client programs (cups-client) are needed");
+    QVERIFY2(!pdfwords::pdftotext().isEmpty(),
+        "pdftotext (poppler-utils) is needed: scripts/deps.sh test");
+    for (const char *tool :
+        { "lp", "lpstat", "cupsaccept", "cupsreject", "cupsenable", "cupsdisable" })
+        QVERIFY2(!findTool(QString::fromLatin1(tool)).isEmpty(),
+            "the CUPS client programs (cups-client) are needed");
     QVERIFY(m_temp.isValid());
 
     // Every CUPS client of this process, Qt's included, talks to the private scheduler only.
@@ -209,16 +219,15 @@ void tst_Printing::cleanupTestCase()
 
 void tst_Printing::hookDialogs()
 {
-    print::setPrintDialogs(print::PrintDialogs{
-        [this](QWidget *, const QString &message) {
-            m_asked << message;
-            return m_answerSave;
-        },
+    print::setPrintDialogs(print::PrintDialogs { [this](QWidget *, const QString &message) {
+                                                    m_asked << message;
+                                                    return m_answerSave;
+                                                },
         [this](QWidget *, const QString &suggested) {
             m_chosen << suggested;
             return m_pdfName;
         },
-        [this](QWidget *, const QString &message) { m_told << message; }});
+        [this](QWidget *, const QString &message) { m_told << message; } });
 }
 
 void tst_Printing::restoreDialogs()
@@ -226,7 +235,8 @@ void tst_Printing::restoreDialogs()
     print::setPrintDialogs({});
 }
 
-QList<pdfwords::Page> tst_Printing::printAndCollect(const print::DrawPage &draw, const QString &name)
+QList<pdfwords::Page> tst_Printing::printAndCollect(
+    const print::DrawPage &draw, const QString &name)
 {
     const int before = m_sandbox->jobFiles().size();
     const PrintOutcome outcome = print::printOnDefaultPrinter(nullptr, name, draw);
@@ -239,7 +249,7 @@ QList<pdfwords::Page> tst_Printing::printAndCollect(const print::DrawPage &draw,
     if (m_sandbox->jobFiles().size() != before + 1)
         return {};
     const QString file = QDir(m_sandbox->outDir()).filePath(m_sandbox->jobFiles().last());
-    return pdfwords::read(file).value_or(QList<pdfwords::Page>{});
+    return pdfwords::read(file).value_or(QList<pdfwords::Page> {});
 }
 
 void tst_Printing::expectNothingPrinted(int jobsBefore)
@@ -247,7 +257,7 @@ void tst_Printing::expectNothingPrinted(int jobsBefore)
     // Give a job that slipped through time to arrive, then look in the queue and the output.
     QTest::qWait(1500);
     QCOMPARE(m_sandbox->jobFiles().size(), jobsBefore);
-    const auto queued = m_sandbox->run(QStringLiteral("lpstat"), {QStringLiteral("-o"), kQueue});
+    const auto queued = m_sandbox->run(QStringLiteral("lpstat"), { QStringLiteral("-o"), kQueue });
     QVERIFY(queued);
     QCOMPARE(queued->trimmed(), QString());
 }
@@ -264,7 +274,12 @@ void checkLeft(const pdfwords::Page &page, const QString &text, double x, double
         placed = placed
             || (std::abs(w.xMin - (origin + x * kPoints)) < kTolerance
                 && std::abs(w.yMin - (origin + top * kPoints)) < kTolerance);
-    QVERIFY2(placed, qPrintable(QStringLiteral("\"%1\" not at (%2, %3): %4 found").arg(text).arg(x).arg(top).arg(found.size())));
+    QVERIFY2(placed,
+        qPrintable(QStringLiteral("\"%1\" not at (%2, %3): %4 found")
+                       .arg(text)
+                       .arg(x)
+                       .arg(top)
+                       .arg(found.size())));
 }
 
 void checkRight(const pdfwords::Page &page, const QString &text, double edge, double top)
@@ -276,7 +291,12 @@ void checkRight(const pdfwords::Page &page, const QString &text, double edge, do
         placed = placed
             || (std::abs(w.xMax - (origin + edge * kPoints)) < kTolerance
                 && std::abs(w.yMin - (origin + top * kPoints)) < kTolerance);
-    QVERIFY2(placed, qPrintable(QStringLiteral("\"%1\" does not end at %2 on %3: %4 found").arg(text).arg(edge).arg(top).arg(found.size())));
+    QVERIFY2(placed,
+        qPrintable(QStringLiteral("\"%1\" does not end at %2 on %3: %4 found")
+                       .arg(text)
+                       .arg(edge)
+                       .arg(top)
+                       .arg(found.size())));
 }
 
 void checkTaxPage(const QList<pdfwords::Page> &pages)
@@ -300,10 +320,13 @@ void checkTaxPage(const QList<pdfwords::Page> &pages)
         }
     }
     QCOMPARE(amounts, 44);
-    checkLeft(page, QStringLiteral("Generated by Morvel1415 :- By ") + branding::authorCredit()
-                  + QStringLiteral("(Free download from ") + branding::homePage() + QStringLiteral(")"),
-              1.0, 10.25);
-    checkLeft(page, QStringLiteral("For suggestions/ reporting of bugs contact ") + branding::contactEmail(), 1.0, 10.45);
+    checkLeft(page,
+        QStringLiteral("Generated by Morvel1415 :- By ") + branding::authorCredit()
+            + QStringLiteral("(Free download from ") + branding::homePage() + QStringLiteral(")"),
+        1.0, 10.25);
+    checkLeft(page,
+        QStringLiteral("For suggestions/ reporting of bugs contact ") + branding::contactEmail(),
+        1.0, 10.45);
 }
 
 bool drawTax(print::Page &page)
@@ -320,27 +343,32 @@ bool drawSalary(print::Page &page)
 
 void tst_Printing::taxStatementOnThePrinter()
 {
-    const QList<pdfwords::Page> pages = printAndCollect(drawTax, QStringLiteral("Income tax statement"));
+    const QList<pdfwords::Page> pages
+        = printAndCollect(drawTax, QStringLiteral("Income tax statement"));
     checkTaxPage(pages);
 }
 
 void tst_Printing::salaryStatementOnThePrinter()
 {
-    const QList<pdfwords::Page> pages = printAndCollect(drawSalary, QStringLiteral("Salary statement"));
+    const QList<pdfwords::Page> pages
+        = printAndCollect(drawSalary, QStringLiteral("Salary statement"));
     QCOMPARE(pages.size(), 1);
     const pdfwords::Page &page = pages.first();
     QVERIFY2(page.width > page.height, "the salary statement must be landscape");
     const double origin = print::kMarginInches * kPoints;
 
     // Centred on 5 in.
-    for (const auto &[text, top] : {std::pair{QStringLiteral("DETAILS OF SALARY RECEIVED FOR THE YEAR 2014 - 2015"), 1.0},
-                                    std::pair{QStringLiteral("R. K. SHARMA"), 1.2}}) {
+    for (const auto &[text, top] :
+        { std::pair { QStringLiteral("DETAILS OF SALARY RECEIVED FOR THE YEAR 2014 - 2015"), 1.0 },
+            std::pair { QStringLiteral("R. K. SHARMA"), 1.2 } }) {
         const auto found = pdfwords::find(page, text);
         QCOMPARE(found.size(), 1);
-        QVERIFY(std::abs((found[0].xMin + found[0].xMax) / 2 - (origin + 5.0 * kPoints)) < kTolerance);
+        QVERIFY(
+            std::abs((found[0].xMin + found[0].xMax) / 2 - (origin + 5.0 * kPoints)) < kTolerance);
         QVERIFY(std::abs(found[0].yMin - (origin + top * kPoints)) < kTolerance);
     }
-    const QStringList headings = {"Month", "Basic", "GP", "Dearness", "HRA", "MGC", "Tpt. All.", "Total"};
+    const QStringList headings
+        = { "Month", "Basic", "GP", "Dearness", "HRA", "MGC", "Tpt. All.", "Total" };
     for (int c = 0; c < headings.size(); ++c)
         checkRight(page, headings[c], kEdges[c], 1.6);
     checkRight(page, QStringLiteral("Pay"), 2.0, 1.8);
@@ -354,18 +382,19 @@ void tst_Printing::salaryStatementOnThePrinter()
             checkRight(page, cell(i, c), kEdges[c], y);
         y += 0.2;
     }
-    const QList<std::pair<QString, double>> arrears = {
-        {"DA Arr.", 1.0}, {"150", 4.0}, {"20", 6.0}, {"30", 7.0}, {"200", 8.0}};
+    const QList<std::pair<QString, double>> arrears
+        = { { "DA Arr.", 1.0 }, { "150", 4.0 }, { "20", 6.0 }, { "30", 7.0 }, { "200", 8.0 } };
     for (const auto &[text, edge] : arrears)
         checkRight(page, text, edge, 4.4);
-    const QStringList totals = {"Totals", "900001", "900002", "900003", "900004", "900005", "900006", "900007"};
+    const QStringList totals
+        = { "Totals", "900001", "900002", "900003", "900004", "900005", "900006", "900007" };
     for (int c = 0; c < totals.size(); ++c)
         checkRight(page, totals[c], kEdges[c], 4.6);
-    const QList<std::tuple<QString, QString, double>> annual = {
-        {"Other Allowances :-", "600005", 5.2}, {"Over Time Allowance :-", "600002", 5.4},
-        {"Honorarium :-", "600004", 5.6},       {"Tuition Fee :-", "600003", 5.8},
-        {"Bonus :-", "600001", 6.0},            {"Arrears :-", "600000", 6.2},
-        {"GRAND TOTAL :-", "999999", 6.4}};
+    const QList<std::tuple<QString, QString, double>> annual
+        = { { "Other Allowances :-", "600005", 5.2 }, { "Over Time Allowance :-", "600002", 5.4 },
+              { "Honorarium :-", "600004", 5.6 }, { "Tuition Fee :-", "600003", 5.8 },
+              { "Bonus :-", "600001", 6.0 }, { "Arrears :-", "600000", 6.2 },
+              { "GRAND TOTAL :-", "999999", 6.4 } };
     for (const auto &[label, amount, top] : annual) {
         checkRight(page, label, 7.0, top);
         checkRight(page, amount, 8.0, top);
@@ -375,7 +404,8 @@ void tst_Printing::salaryStatementOnThePrinter()
 
 void tst_Printing::taxAfterSalaryIsPortrait()
 {
-    const QList<pdfwords::Page> salary = printAndCollect(drawSalary, QStringLiteral("Salary statement"));
+    const QList<pdfwords::Page> salary
+        = printAndCollect(drawSalary, QStringLiteral("Salary statement"));
     QCOMPARE(salary.size(), 1);
     QVERIFY(salary.first().width > salary.first().height);
     checkTaxPage(printAndCollect(drawTax, QStringLiteral("Income tax statement")));
@@ -383,10 +413,11 @@ void tst_Printing::taxAfterSalaryIsPortrait()
 
 void tst_Printing::rejectingQueue()
 {
-    QVERIFY(m_sandbox->run(QStringLiteral("cupsreject"), {kQueue}));
+    QVERIFY(m_sandbox->run(QStringLiteral("cupsreject"), { kQueue }));
     const int before = m_sandbox->jobFiles().size();
-    const PrintOutcome outcome = print::printOnDefaultPrinter(nullptr, QStringLiteral("Income tax statement"), drawTax);
-    QVERIFY(m_sandbox->run(QStringLiteral("cupsaccept"), {kQueue}));
+    const PrintOutcome outcome
+        = print::printOnDefaultPrinter(nullptr, QStringLiteral("Income tax statement"), drawTax);
+    QVERIFY(m_sandbox->run(QStringLiteral("cupsaccept"), { kQueue }));
     QCOMPARE(outcome, PrintOutcome::Abandoned);
     QCOMPARE(m_asked.size(), 1);
     QVERIFY2(m_asked[0].contains(QStringLiteral("not accepting jobs")), qPrintable(m_asked[0]));
@@ -401,14 +432,16 @@ void tst_Printing::rejectingQueue()
 
 void tst_Printing::stoppedQueue()
 {
-    QVERIFY(m_sandbox->run(QStringLiteral("cupsdisable"), {kQueue}));
+    QVERIFY(m_sandbox->run(QStringLiteral("cupsdisable"), { kQueue }));
     const int before = m_sandbox->jobFiles().size();
-    const PrintOutcome outcome = print::printOnDefaultPrinter(nullptr, QStringLiteral("Salary statement"), drawSalary);
+    const PrintOutcome outcome
+        = print::printOnDefaultPrinter(nullptr, QStringLiteral("Salary statement"), drawSalary);
     const bool stoppedQueueEmpty = [&] {
-        const auto queued = m_sandbox->run(QStringLiteral("lpstat"), {QStringLiteral("-o"), kQueue});
+        const auto queued
+            = m_sandbox->run(QStringLiteral("lpstat"), { QStringLiteral("-o"), kQueue });
         return queued && queued->trimmed().isEmpty();
     }();
-    QVERIFY(m_sandbox->run(QStringLiteral("cupsenable"), {kQueue}));
+    QVERIFY(m_sandbox->run(QStringLiteral("cupsenable"), { kQueue }));
     QCOMPARE(outcome, PrintOutcome::Abandoned);
     QVERIFY(stoppedQueueEmpty); // no job left waiting to come out later
     QCOMPARE(m_asked.size(), 1);
@@ -418,23 +451,25 @@ void tst_Printing::stoppedQueue()
 
 void tst_Printing::savedAsPdfInstead()
 {
-    QVERIFY(m_sandbox->run(QStringLiteral("cupsreject"), {kQueue}));
+    QVERIFY(m_sandbox->run(QStringLiteral("cupsreject"), { kQueue }));
     m_answerSave = true;
     m_pdfName = m_temp.filePath(QStringLiteral("saved tax statement.pdf"));
-    const PrintOutcome outcome = print::printOnDefaultPrinter(nullptr, QStringLiteral("Income tax statement"), drawTax);
-    QVERIFY(m_sandbox->run(QStringLiteral("cupsaccept"), {kQueue}));
+    const PrintOutcome outcome
+        = print::printOnDefaultPrinter(nullptr, QStringLiteral("Income tax statement"), drawTax);
+    QVERIFY(m_sandbox->run(QStringLiteral("cupsaccept"), { kQueue }));
     QCOMPARE(outcome, PrintOutcome::SavedAsPdf);
-    QCOMPARE(m_chosen, QStringList{QStringLiteral("Income tax statement")});
+    QCOMPARE(m_chosen, QStringList { QStringLiteral("Income tax statement") });
     QVERIFY(m_told.isEmpty());
     const auto pages = pdfwords::read(m_pdfName);
     QVERIFY(pages);
     checkTaxPage(*pages);
 
     // The same for the landscape page.
-    QVERIFY(m_sandbox->run(QStringLiteral("cupsreject"), {kQueue}));
+    QVERIFY(m_sandbox->run(QStringLiteral("cupsreject"), { kQueue }));
     m_pdfName = m_temp.filePath(QStringLiteral("saved salary statement.pdf"));
-    const PrintOutcome salaryOutcome = print::printOnDefaultPrinter(nullptr, QStringLiteral("Salary statement"), drawSalary);
-    QVERIFY(m_sandbox->run(QStringLiteral("cupsaccept"), {kQueue}));
+    const PrintOutcome salaryOutcome
+        = print::printOnDefaultPrinter(nullptr, QStringLiteral("Salary statement"), drawSalary);
+    QVERIFY(m_sandbox->run(QStringLiteral("cupsaccept"), { kQueue }));
     QCOMPARE(salaryOutcome, PrintOutcome::SavedAsPdf);
     const auto salaryPages = pdfwords::read(m_pdfName);
     QVERIFY(salaryPages);
@@ -443,11 +478,12 @@ void tst_Printing::savedAsPdfInstead()
     QCOMPARE(pdfwords::find(salaryPages->first(), QStringLiteral("DA Arr.")).size(), 1);
 
     // A file that cannot be written is reported, and the page is given up.
-    QVERIFY(m_sandbox->run(QStringLiteral("cupsreject"), {kQueue}));
+    QVERIFY(m_sandbox->run(QStringLiteral("cupsreject"), { kQueue }));
     m_pdfName = m_temp.filePath(QStringLiteral("no such folder/x.pdf"));
     QTest::ignoreMessage(QtWarningMsg, QRegularExpression(QStringLiteral("QPainter::begin")));
-    const PrintOutcome failed = print::printOnDefaultPrinter(nullptr, QStringLiteral("Salary statement"), drawSalary);
-    QVERIFY(m_sandbox->run(QStringLiteral("cupsaccept"), {kQueue}));
+    const PrintOutcome failed
+        = print::printOnDefaultPrinter(nullptr, QStringLiteral("Salary statement"), drawSalary);
+    QVERIFY(m_sandbox->run(QStringLiteral("cupsaccept"), { kQueue }));
     QCOMPARE(failed, PrintOutcome::Abandoned);
     QCOMPARE(m_told.size(), 1);
     QVERIFY(m_told[0].contains(QStringLiteral("could not be written")));
@@ -456,11 +492,12 @@ void tst_Printing::savedAsPdfInstead()
 
 void tst_Printing::fileChoiceCancelled()
 {
-    QVERIFY(m_sandbox->run(QStringLiteral("cupsreject"), {kQueue}));
+    QVERIFY(m_sandbox->run(QStringLiteral("cupsreject"), { kQueue }));
     m_answerSave = true; // Save, then Cancel in the file dialog
     const int filesBefore = QDir(m_temp.path()).entryList(QDir::Files).size();
-    const PrintOutcome outcome = print::printOnDefaultPrinter(nullptr, QStringLiteral("Income tax statement"), drawTax);
-    QVERIFY(m_sandbox->run(QStringLiteral("cupsaccept"), {kQueue}));
+    const PrintOutcome outcome
+        = print::printOnDefaultPrinter(nullptr, QStringLiteral("Income tax statement"), drawTax);
+    QVERIFY(m_sandbox->run(QStringLiteral("cupsaccept"), { kQueue }));
     QCOMPARE(outcome, PrintOutcome::Abandoned);
     QCOMPARE(m_chosen.size(), 1);
     QVERIFY(m_told.isEmpty());
@@ -472,11 +509,12 @@ void tst_Printing::refusedAtSubmission()
     // A queue that reports idle and accepting but refuses the job when it is handed over:
     // Qt alone would call that a success.
     QVERIFY2(m_sandbox->start(QStringLiteral("full")), qPrintable(m_sandbox->output()));
-    QVERIFY(m_sandbox->run(QStringLiteral("lp"), {QStringLiteral("-H"), QStringLiteral("indefinite"),
-                                                   QStringLiteral("-d"), kQueue},
-                           QByteArrayLiteral("held\n")));
+    QVERIFY(m_sandbox->run(QStringLiteral("lp"),
+        { QStringLiteral("-H"), QStringLiteral("indefinite"), QStringLiteral("-d"), kQueue },
+        QByteArrayLiteral("held\n")));
     const int before = m_sandbox->jobFiles().size();
-    const PrintOutcome outcome = print::printOnDefaultPrinter(nullptr, QStringLiteral("Income tax statement"), drawTax);
+    const PrintOutcome outcome
+        = print::printOnDefaultPrinter(nullptr, QStringLiteral("Income tax statement"), drawTax);
     QCOMPARE(outcome, PrintOutcome::Abandoned);
     QCOMPARE(m_asked.size(), 1);
     QVERIFY2(m_asked[0].contains(QStringLiteral("refused the job")), qPrintable(m_asked[0]));
@@ -489,9 +527,10 @@ void tst_Printing::noPrinterAtAll()
     QVERIFY2(m_sandbox->start(QStringLiteral("noprinter")), qPrintable(m_sandbox->output()));
     QVERIFY(QPrinterInfo::defaultPrinter().isNull());
     QVERIFY(QPrinterInfo::availablePrinters().isEmpty());
-    for (const auto &draw : {print::DrawPage(drawTax), print::DrawPage(drawSalary)}) {
+    for (const auto &draw : { print::DrawPage(drawTax), print::DrawPage(drawSalary) }) {
         m_asked.clear();
-        const PrintOutcome outcome = print::printOnDefaultPrinter(nullptr, QStringLiteral("statement"), draw);
+        const PrintOutcome outcome
+            = print::printOnDefaultPrinter(nullptr, QStringLiteral("statement"), draw);
         QCOMPARE(outcome, PrintOutcome::Abandoned);
         QCOMPARE(m_asked.size(), 1);
         QVERIFY2(m_asked[0].contains(QStringLiteral("no printer")), qPrintable(m_asked[0]));
@@ -506,7 +545,8 @@ void tst_Printing::realMessageBoxOffersSaveAndCancel()
     QStringList buttons;
     bool hadIcon = true;
     QTimer::singleShot(0, this, [&] {
-        QTRY_VERIFY_WITH_TIMEOUT(qobject_cast<QMessageBox *>(QApplication::activeModalWidget()), 5000);
+        QTRY_VERIFY_WITH_TIMEOUT(
+            qobject_cast<QMessageBox *>(QApplication::activeModalWidget()), 5000);
         auto *box = qobject_cast<QMessageBox *>(QApplication::activeModalWidget());
         text = box->text();
         caption = box->windowTitle();
@@ -515,13 +555,14 @@ void tst_Printing::realMessageBoxOffersSaveAndCancel()
             buttons << button->text().remove(u'&');
         box->button(QMessageBox::Cancel)->click();
     });
-    const PrintOutcome outcome = print::printOnDefaultPrinter(nullptr, QStringLiteral("statement"), drawTax);
+    const PrintOutcome outcome
+        = print::printOnDefaultPrinter(nullptr, QStringLiteral("statement"), drawTax);
     QCOMPARE(outcome, PrintOutcome::Abandoned);
     QVERIFY(text.contains(QStringLiteral("no printer")));
     QCOMPARE(caption, QStringLiteral("Morvel1314"));
     QVERIFY(!hadIcon);
     buttons.sort();
-    QCOMPARE(buttons, (QStringList{QStringLiteral("Cancel"), QStringLiteral("Save")}));
+    QCOMPARE(buttons, (QStringList { QStringLiteral("Cancel"), QStringLiteral("Save") }));
 }
 
 QTEST_MAIN(tst_Printing)

@@ -25,7 +25,7 @@ RecordingPage drawn(const TaxStatementFields &fields)
 
 bool sameFont(const print::PageFont &font, float points, bool bold, bool italic, bool underline)
 {
-    return font == print::PageFont{QStringLiteral("Tahoma"), points, bold, italic, underline};
+    return font == print::PageFont { QStringLiteral("Tahoma"), points, bold, italic, underline };
 }
 
 } // namespace
@@ -58,7 +58,8 @@ void tst_TaxStatement::setsUpTheWholeFontFirst()
 {
     const RecordingPage page = drawn(knownTaxSheet());
     QVERIFY(page.operations.size() > 5);
-    const QList<Kind> kinds = {Kind::FontName, Kind::FontSize, Kind::Bold, Kind::Underline, Kind::Italic};
+    const QList<Kind> kinds
+        = { Kind::FontName, Kind::FontSize, Kind::Bold, Kind::Underline, Kind::Italic };
     for (int i = 0; i < kinds.size(); ++i)
         QCOMPARE(page.operations[i].kind, kinds[i]);
     QCOMPARE(page.operations[0].text, QStringLiteral("Tahoma"));
@@ -68,7 +69,8 @@ void tst_TaxStatement::setsUpTheWholeFontFirst()
 void tst_TaxStatement::titleAndName()
 {
     const RecordingPage page = drawn(knownTaxSheet());
-    const QList<int> title = textsEqual(page, QStringLiteral("CALCULATION OF INCOME TAX FOR THE YEAR 2014-15"));
+    const QList<int> title
+        = textsEqual(page, QStringLiteral("CALCULATION OF INCOME TAX FOR THE YEAR 2014-15"));
     QCOMPARE(title.size(), 1);
     const Op &t = page.operations[title[0]];
     QCOMPARE(t.x, 1.0);
@@ -96,7 +98,8 @@ void tst_TaxStatement::bodyRow()
     const BodyRow &expected = kBody[row];
     const RecordingPage page = drawn(knownTaxSheet());
     const QList<int> atTop = textsAt(page, expected.top);
-    const int textCount = (expected.label ? 1 : 0) + (expected.amount1 ? 1 : 0) + (expected.amount2 ? 1 : 0);
+    const int textCount
+        = (expected.label ? 1 : 0) + (expected.amount1 ? 1 : 0) + (expected.amount2 ? 1 : 0);
     QCOMPARE(atTop.size(), textCount);
 
     if (expected.label) {
@@ -107,8 +110,8 @@ void tst_TaxStatement::bodyRow()
         QCOMPARE(op.y, double(expected.top));
         QVERIFY(sameFont(op.font, 9, expected.bold, false, false));
     }
-    const QList<std::pair<const char *, float>> amounts = {{expected.amount1, expected.edge1},
-                                                            {expected.amount2, expected.edge2}};
+    const QList<std::pair<const char *, float>> amounts
+        = { { expected.amount1, expected.edge1 }, { expected.amount2, expected.edge2 } };
     for (const auto &[text, edge] : amounts) {
         if (!text)
             continue;
@@ -119,8 +122,11 @@ void tst_TaxStatement::bodyRow()
         QVERIFY2(sameFont(op.font, 9, expected.bold, false, false), text);
         const double width = widthMeasuredFor(page, found[0]);
         QVERIFY2(width > 0, text);
-        QVERIFY2(std::abs(op.x + width - edge) < 1e-6, qPrintable(QStringLiteral("%1 ends at %2, not %3")
-                                                               .arg(QLatin1String(text)).arg(op.x + width).arg(edge)));
+        QVERIFY2(std::abs(op.x + width - edge) < 1e-6,
+            qPrintable(QStringLiteral("%1 ends at %2, not %3")
+                           .arg(QLatin1String(text))
+                           .arg(op.x + width)
+                           .arg(edge)));
     }
 }
 
@@ -137,28 +143,32 @@ void tst_TaxStatement::rules()
     QList<QList<double>> lines;
     for (int i : indicesOf(page, Kind::Line)) {
         const Op &op = page.operations[i];
-        lines.append({op.y, op.x, op.x2, op.y2});
+        lines.append({ op.y, op.x, op.x2, op.y2 });
     }
-    const float expected[][3] = {{1.90f, 4.0f, 5.0f}, {1.90f, 5.0f, 6.0f}, {2.65f, 5.0f, 6.0f},
-                                 {3.40f, 4.0f, 6.0f}, {3.85f, 6.0f, 7.0f}, {6.25f, 4.0f, 5.0f},
-                                 {6.70f, 4.0f, 5.0f}, {7.45f, 5.0f, 6.0f}, {7.60f, 6.0f, 7.0f},
-                                 {7.75f, 6.0f, 7.0f}, {8.20f, 6.0f, 7.0f}, {8.50f, 6.0f, 7.0f},
-                                 {8.80f, 6.0f, 7.0f}, {8.95f, 6.0f, 7.0f}};
+    const float expected[][3] = { { 1.90f, 4.0f, 5.0f }, { 1.90f, 5.0f, 6.0f },
+        { 2.65f, 5.0f, 6.0f }, { 3.40f, 4.0f, 6.0f }, { 3.85f, 6.0f, 7.0f }, { 6.25f, 4.0f, 5.0f },
+        { 6.70f, 4.0f, 5.0f }, { 7.45f, 5.0f, 6.0f }, { 7.60f, 6.0f, 7.0f }, { 7.75f, 6.0f, 7.0f },
+        { 8.20f, 6.0f, 7.0f }, { 8.50f, 6.0f, 7.0f }, { 8.80f, 6.0f, 7.0f },
+        { 8.95f, 6.0f, 7.0f } };
     QCOMPARE(lines.size(), int(std::size(expected)));
     for (const auto &rule : expected) {
-        const QList<double> line = {double(rule[0]), double(rule[1]), double(rule[2]), double(rule[0])};
-        QVERIFY2(lines.contains(line), qPrintable(QStringLiteral("rule at %1 from %2 to %3")
-                                                      .arg(rule[0]).arg(rule[1]).arg(rule[2])));
+        const QList<double> line
+            = { double(rule[0]), double(rule[1]), double(rule[2]), double(rule[0]) };
+        QVERIFY2(lines.contains(line),
+            qPrintable(
+                QStringLiteral("rule at %1 from %2 to %3").arg(rule[0]).arg(rule[1]).arg(rule[2])));
     }
 }
 
 void tst_TaxStatement::footer()
 {
     const RecordingPage page = drawn(knownTaxSheet());
-    const QString credit = QStringLiteral("Generated by Morvel1415 :- By ") + branding::authorCredit()
-        + QStringLiteral("(Free download from ") + branding::homePage() + QStringLiteral(")");
-    const QString contact = QStringLiteral("For suggestions/ reporting of bugs contact ") + branding::contactEmail();
-    const QList<std::pair<QString, float>> lines = {{credit, 10.25f}, {contact, 10.45f}};
+    const QString credit = QStringLiteral("Generated by Morvel1415 :- By ")
+        + branding::authorCredit() + QStringLiteral("(Free download from ") + branding::homePage()
+        + QStringLiteral(")");
+    const QString contact
+        = QStringLiteral("For suggestions/ reporting of bugs contact ") + branding::contactEmail();
+    const QList<std::pair<QString, float>> lines = { { credit, 10.25f }, { contact, 10.45f } };
     for (const auto &[text, top] : lines) {
         const QList<int> found = textsEqual(page, text);
         QCOMPARE(found.size(), 1);
@@ -174,13 +184,13 @@ void tst_TaxStatement::onePortraitPageEnded()
     const RecordingPage page = drawn(knownTaxSheet());
     QVERIFY(!page.landscape);
     QVERIFY(indicesOf(page, Kind::Landscape).isEmpty());
-    QCOMPARE(indicesOf(page, Kind::End), QList<int>{int(page.operations.size()) - 1});
+    QCOMPARE(indicesOf(page, Kind::End), QList<int> { int(page.operations.size()) - 1 });
 }
 
 void tst_TaxStatement::boldAndRegularEndOnTheirEdges()
 {
     TaxStatementFields fields = knownTaxSheet();
-    fields.mainGs = QStringLiteral("888888");   // regular row, edge 6.0
+    fields.mainGs = QStringLiteral("888888"); // regular row, edge 6.0
     fields.mainNsal = QStringLiteral("888888"); // bold row, edge 7.0
     const RecordingPage page = drawn(fields);
     const QList<int> found = textsEqual(page, QStringLiteral("888888"));
@@ -237,13 +247,27 @@ void tst_TaxStatement::pensionSchemeSum_data()
     QTest::addColumn<QString>("government");
     QTest::addColumn<QString>("employee");
     QTest::addColumn<QString>("printed");
-    QTest::newRow("both empty") << "" << "" << "0";
-    QTest::newRow("both zero") << "0" << "0" << "0";
-    QTest::newRow("1000 and 2500") << "1000" << "2500" << "3500";
-    QTest::newRow("non-numeric counts as 0") << "abc" << "700" << "700";
-    QTest::newRow("leading number only") << "1e3" << "12,500" << "1012";
-    QTest::newRow("fractions as number text") << "0.1" << "0.2" << "0.3";
-    QTest::newRow("negative") << "-500" << "200" << "-300";
+    QTest::newRow("both empty") << ""
+                                << ""
+                                << "0";
+    QTest::newRow("both zero") << "0"
+                               << "0"
+                               << "0";
+    QTest::newRow("1000 and 2500") << "1000"
+                                   << "2500"
+                                   << "3500";
+    QTest::newRow("non-numeric counts as 0") << "abc"
+                                             << "700"
+                                             << "700";
+    QTest::newRow("leading number only") << "1e3"
+                                         << "12,500"
+                                         << "1012";
+    QTest::newRow("fractions as number text") << "0.1"
+                                              << "0.2"
+                                              << "0.3";
+    QTest::newRow("negative") << "-500"
+                              << "200"
+                              << "-300";
 }
 
 void tst_TaxStatement::pensionSchemeSum()
@@ -281,7 +305,7 @@ void tst_TaxStatement::pensionSumTooLargeDrawsNothing()
 
 void tst_TaxStatement::neverOpenedSheetsPrintZero()
 {
-    const RecordingPage page = drawn(TaxStatementFields{});
+    const RecordingPage page = drawn(TaxStatementFields {});
     int amounts = 0;
     for (const BodyRow &row : kBody) {
         const QList<int> atTop = textsAt(page, row.top);
@@ -305,7 +329,8 @@ void tst_TaxStatement::sameSheetSamePage()
     for (int i = 0; i < first.operations.size(); ++i) {
         const Op &a = first.operations[i];
         const Op &b = second.operations[i];
-        QVERIFY(a.kind == b.kind && a.text == b.text && a.x == b.x && a.y == b.y && a.font == b.font);
+        QVERIFY(
+            a.kind == b.kind && a.text == b.text && a.x == b.x && a.y == b.y && a.font == b.font);
     }
 }
 
