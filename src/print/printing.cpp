@@ -3,6 +3,8 @@
 #include "fields/messages.h"
 #include "print/cupsqueue.h"
 #include "print/page.h"
+#include "print/salarystatement.h"
+#include "print/taxstatement.h"
 
 #include <QDir>
 #include <QFileDialog>
@@ -117,6 +119,26 @@ PrintOutcome printOnDefaultPrinter(
         return PrintOutcome::Abandoned;
     }
     return PrintOutcome::SavedAsPdf;
+}
+
+PrintOutcome printTaxStatement(QWidget *parent, const TaxStatementFields &fields)
+{
+    if (const QString problem = taxStatementProblem(fields); !problem.isEmpty()) {
+        fields::showMessage(parent, problem);
+        return PrintOutcome::Abandoned;
+    }
+    return printOnDefaultPrinter(parent, QStringLiteral("Income tax statement"),
+        [&fields](Page &page) { return drawTaxStatement(page, fields); });
+}
+
+PrintOutcome printSalaryStatement(QWidget *parent, const SalaryStatementFields &fields)
+{
+    if (const QString problem = salaryStatementProblem(fields); !problem.isEmpty()) {
+        fields::showMessage(parent, problem);
+        return PrintOutcome::Abandoned;
+    }
+    return printOnDefaultPrinter(parent, QStringLiteral("Salary statement"),
+        [&fields](Page &page) { return drawSalaryStatement(page, fields); });
 }
 
 bool renderToPdf(const QString &fileName, const QString &documentName, const DrawPage &draw)

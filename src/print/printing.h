@@ -10,6 +10,8 @@ class QWidget;
 namespace print {
 
 class Page;
+struct SalaryStatementFields;
+struct TaxStatementFields;
 
 // Draws the whole page and ends the document; returns what ending it returned (false: the
 // page was not completed).
@@ -41,6 +43,11 @@ PrintDialogs setPrintDialogs(PrintDialogs dialogs);
 // print job and the suggested PDF file.
 PrintOutcome printOnDefaultPrinter(
     QWidget *parent, const QString &documentName, const DrawPage &draw);
+
+// The two statements on the default printer. When a figure that the statement works out
+// itself cannot be worked out (amounts too large), the user is told so and nothing is printed.
+PrintOutcome printTaxStatement(QWidget *parent, const TaxStatementFields &fields);
+PrintOutcome printSalaryStatement(QWidget *parent, const SalaryStatementFields &fields);
 
 // Renders the page into a PDF file; false when the file could not be written.
 bool renderToPdf(const QString &fileName, const QString &documentName, const DrawPage &draw);

@@ -9,6 +9,7 @@
 #include "fields/messages.h"
 #include "print/page.h"
 #include "print/printing.h"
+#include "support/testsupport.h"
 
 #include <QDir>
 #include <QMessageBox>
@@ -152,6 +153,7 @@ private slots:
     void stoppedQueue();
     void savedAsPdfInstead();
     void fileChoiceCancelled();
+    void figuresTooLargeToAddUp();
     void refusedAtSubmission();
     void noPrinterAtAll();
     void realMessageBoxOffersSaveAndCancel();
@@ -502,6 +504,33 @@ void tst_Printing::fileChoiceCancelled()
     QCOMPARE(m_chosen.size(), 1);
     QVERIFY(m_told.isEmpty());
     QCOMPARE(QDir(m_temp.path()).entryList(QDir::Files).size(), filesBefore);
+}
+
+void tst_Printing::figuresTooLargeToAddUp()
+{
+    testsupport::MessageRecorder recorder;
+    const int before = m_sandbox->jobFiles().size();
+    TaxStatementFields tax = knownTaxSheet();
+    tax.deductions80ccdec = QStringLiteral("1.5E+308");
+    tax.deductions80ccdgc = QStringLiteral("1.5E+308");
+    QCOMPARE(print::printTaxStatement(nullptr, tax), PrintOutcome::Abandoned);
+    SalaryStatementFields salary = knownSalarySheet();
+    salary.transport[0] = QStringLiteral("-1.7E+308");
+    salary.transport[1] = QStringLiteral("-1.7E+308");
+    QCOMPARE(print::printSalaryStatement(nullptr, salary), PrintOutcome::Abandoned);
+    QCOMPARE(recorder.messages.size(), 2);
+    QVERIFY2(
+        recorder.messages[0].contains(QStringLiteral("80CCD")), qPrintable(recorder.messages[0]));
+    QVERIFY2(recorder.messages[1].contains(QStringLiteral("transport allowance")),
+        qPrintable(recorder.messages[1]));
+    QVERIFY(m_asked.isEmpty()); // nothing to save either: there is no page
+    expectNothingPrinted(before);
+
+    // The same sheets with figures that add up print as usual.
+    QCOMPARE(print::printTaxStatement(nullptr, knownTaxSheet()), PrintOutcome::Printed);
+    QCOMPARE(print::printSalaryStatement(nullptr, knownSalarySheet()), PrintOutcome::Printed);
+    QTRY_COMPARE_WITH_TIMEOUT(m_sandbox->jobFiles().size(), before + 2, 20000);
+    QCOMPARE(recorder.messages.size(), 2);
 }
 
 void tst_Printing::refusedAtSubmission()
