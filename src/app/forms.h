@@ -29,6 +29,7 @@ public:
     frmreb88 *deductionsSheet();
 
     // True once the form has been created (and, for the salary sheet, not discarded since).
+    bool hasMainSheet() const { return m_main != nullptr; }
     bool hasSalarySheet() const { return m_salary != nullptr; }
     bool hasHraSheet() const { return m_hra != nullptr; }
     bool hasHouseSheet() const { return m_house != nullptr; }

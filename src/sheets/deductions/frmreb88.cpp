@@ -2,8 +2,47 @@
 
 #include "app/forms.h"
 #include "fields/amountfield.h"
+#include "fields/conversions.h"
+#include "fields/messages.h"
+#include "sheets/deductions/deductions.h"
+#include "sheets/main/frmmain.h"
 
-#include <QVBoxLayout>
+#include <QCloseEvent>
+#include <QGridLayout>
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <cmath>
+
+using fields::readAmount;
+
+namespace {
+
+QLabel *makeLabel(QWidget *parent, const QString &name, const QString &caption)
+{
+    auto *label = new QLabel(caption, parent);
+    label->setObjectName(name);
+    return label;
+}
+
+QLabel *makeHeading(QWidget *parent, const QString &name, const QString &caption)
+{
+    QLabel *label = makeLabel(parent, name, caption);
+    QFont font = label->font();
+    font.setBold(true);
+    label->setFont(font);
+    return label;
+}
+
+QPushButton *makeButton(QWidget *parent, const QString &name, const QString &caption)
+{
+    auto *button = new QPushButton(caption, parent);
+    button->setObjectName(name);
+    return button;
+}
+
+} // namespace
 
 frmreb88::frmreb88(Forms &forms)
     : QDialog(nullptr, Qt::Window)
@@ -11,9 +50,254 @@ frmreb88::frmreb88(Forms &forms)
 {
     setObjectName(QStringLiteral("frmreb88"));
     setWindowTitle(QStringLiteral("Morvel1415 - Deductions Under Section 80"));
-    auto *box = new QVBoxLayout(this);
-    txt80ccdec = fields::makeAmountField(this, QStringLiteral("txt80ccdec"));
-    txt80ccdgc = fields::makeAmountField(this, QStringLiteral("txt80ccdgc"));
-    box->addWidget(txt80ccdec);
-    box->addWidget(txt80ccdgc);
+
+    auto field = [this](const char *name) {
+        return fields::makeAmountField(this, QString::fromLatin1(name));
+    };
+    auto computed = [this](const char *name) {
+        return fields::makeComputedField(this, QString::fromLatin1(name));
+    };
+    auto label = [this](const char *name, const QString &caption) {
+        return makeLabel(this, QString::fromLatin1(name), caption);
+    };
+    auto heading = [this](const char *name, const QString &caption) {
+        return makeHeading(this, QString::fromLatin1(name), caption);
+    };
+
+    // Created in tab order, so that the default focus chain is already the right one.
+    txtgpf = field("txtgpf");
+    txtgis = field("txtgis");
+    txthba = field("txthba");
+    txtlic = field("txtlic");
+    txtppf = field("txtppf");
+    txtnsc = field("txtnsc");
+    txtnsci = field("txtnsci");
+    txttf1 = field("txttf1");
+    txttf2 = field("txttf2");
+    txtinf = field("txtinf");
+    txtos = field("txtos");
+    txt80ccc = field("txt80ccc");
+    txt80ccdec = field("txt80ccdec");
+    txt80ccdgc = field("txt80ccdgc");
+    txt80ccf = field("txt80ccf");
+    txt80d = field("txt80d");
+    txt80g = field("txt80g");
+    txtoth = field("txtoth");
+    txt80c = computed("txt80c");
+    txttot1 = computed("txttot1");
+    txtgt80 = computed("txtgt80");
+
+    cmdtot = makeButton(this, QStringLiteral("cmdtot"), QStringLiteral("&Calculate"));
+    cmdbk = makeButton(this, QStringLiteral("cmdbk"), QStringLiteral("&Back"));
+    cmdtot->setDefault(true);
+    cmdbk->setEnabled(false);
+
+    lblsec80c = heading("lblsec80c", QStringLiteral("Section - 80C :-"));
+    lblgpf = label("lblgpf", QStringLiteral("GPF :-"));
+    lblgis = label("lblgis", QStringLiteral("CGEGIS :-"));
+    lblhba = label("lblhba", QStringLiteral("House Building Advance :-"));
+    lbllic = label("lbllic", QStringLiteral("Life Insurance Premium :-"));
+    lblppf = label("lblppf", QStringLiteral("PPF :-"));
+    lblnsc = label("lblnsc", QStringLiteral("National Savings Certificate : -"));
+    lblnsci = label("lblnsci", QStringLiteral("Interest on NSC :-"));
+    lbltf = heading("lbltf", QStringLiteral("Tution Fee : -"));
+    lbltf1 = label("lbltf1", QStringLiteral("Child I :-"));
+    lbltf2 = label("lbltf2", QStringLiteral("Child II :-"));
+    lblinf = label("lblinf", QStringLiteral("Infrastructure Bonds :-"));
+    lblos = label("lblos", QStringLiteral("Other Savings :-"));
+    lbl80c = heading("lbl80c", QStringLiteral("Total :-"));
+
+    lblsec80ccc = heading("lblsec80ccc", QStringLiteral("Section - 80CCC :-"));
+    lbl80ccc = label("lbl80ccc", QStringLiteral("Jeevan Suraksha :-"));
+    lblsec80ccd = heading("lblsec80ccd", QStringLiteral("Section - 80CCD :-"));
+    lbl80ccdec = label("lbl80ccdec", QStringLiteral("New Pen. Sch. (Emp.Cont.) :-"));
+    lbl80ccdgc = label("lbl80ccdgc", QStringLiteral("New Pen. Sch. (Gov.Cont.) :-"));
+    lbltot1 = heading("lbltot1", QStringLiteral("Total - 80C+80CCC+80CCD :-"));
+    lblsec80ccf = heading("lblsec80ccf", QStringLiteral("Section - 80CCF :-"));
+    lbl80ccf = label("lbl80ccf", QStringLiteral("Infra. Bonds :-"));
+    lblsec80d = heading("lblsec80d", QStringLiteral("Section - 80D :-"));
+    lbl80d = label("lbl80d", QStringLiteral("Mediclaim/CGHS :-"));
+    lblsec80g = heading("lblsec80g", QStringLiteral("Section - 80G :-"));
+    lbl80g = label("lbl80g", QStringLiteral("Donations :-"));
+    lbloth = heading("lbloth", QStringLiteral("Other Deductions :-"));
+    lblgt80 = heading("lblgt80", QStringLiteral("GRAND TOTAL :-"));
+
+    // Item labels sit indented under their heading; the "Tution Fee" children one step more.
+    constexpr int kItemIndent = 16;
+    for (QLabel *item : {lblgpf, lblgis, lblhba, lbllic, lblppf, lblnsc, lblnsci, lblinf, lblos,
+                         lbl80ccc, lbl80ccdec, lbl80ccdgc, lbl80ccf, lbl80d, lbl80g})
+        item->setIndent(kItemIndent);
+    lbltf->setIndent(kItemIndent);
+    lbltf1->setIndent(2 * kItemIndent);
+    lbltf2->setIndent(2 * kItemIndent);
+
+    // Columns: 80C label | 80C amount | gap | right label | right amount
+    auto *grid = new QGridLayout(this);
+    grid->setColumnMinimumWidth(2, 24);
+    grid->setColumnStretch(1, 1);
+    grid->setColumnStretch(4, 1);
+    auto place = [grid](int row, int column, QLabel *caption, QLineEdit *amount = nullptr) {
+        grid->addWidget(caption, row, column);
+        if (amount)
+            grid->addWidget(amount, row, column + 1);
+    };
+    constexpr int kLeft = 0;
+    constexpr int kRight = 3;
+    place(0, kLeft, lblsec80c);
+    place(1, kLeft, lblgpf, txtgpf);
+    place(2, kLeft, lblgis, txtgis);
+    place(3, kLeft, lblhba, txthba);
+    place(4, kLeft, lbllic, txtlic);
+    place(5, kLeft, lblppf, txtppf);
+    place(6, kLeft, lblnsc, txtnsc);
+    place(7, kLeft, lblnsci, txtnsci);
+    place(8, kLeft, lbltf);
+    place(9, kLeft, lbltf1, txttf1);
+    place(10, kLeft, lbltf2, txttf2);
+    place(11, kLeft, lblinf, txtinf);
+    place(12, kLeft, lblos, txtos);
+    place(13, kLeft, lbl80c, txt80c);
+
+    place(0, kRight, lblsec80ccc);
+    place(1, kRight, lbl80ccc, txt80ccc);
+    place(2, kRight, lblsec80ccd);
+    place(3, kRight, lbl80ccdec, txt80ccdec);
+    place(4, kRight, lbl80ccdgc, txt80ccdgc);
+    place(5, kRight, lbltot1, txttot1);
+    place(6, kRight, lblsec80ccf);
+    place(7, kRight, lbl80ccf, txt80ccf);
+    place(8, kRight, lblsec80d);
+    place(9, kRight, lbl80d, txt80d);
+    place(10, kRight, lblsec80g);
+    place(11, kRight, lbl80g, txt80g);
+    place(12, kRight, lbloth, txtoth);
+    place(13, kRight, lblgt80, txtgt80);
+
+    // Room for a seven-figure amount with paise, whatever the font.
+    const int amountWidth = fontMetrics().horizontalAdvance(QStringLiteral("0000000000.00"));
+    for (QLineEdit *amount : findChildren<QLineEdit *>())
+        amount->setMinimumWidth(amountWidth);
+
+    auto *buttons = new QHBoxLayout;
+    buttons->addStretch(1);
+    buttons->addWidget(cmdtot);
+    buttons->addWidget(cmdbk);
+    grid->setRowMinimumHeight(14, 12);
+    grid->addLayout(buttons, 15, 0, 1, 5);
+
+    QWidget *order[] = {txtgpf, txtgis,   txthba,     txtlic,     txtppf,   txtnsc, txtnsci,
+                        txttf1, txttf2,   txtinf,     txtos,      txt80ccc, txt80ccdec,
+                        txt80ccdgc,       txt80ccf,   txt80d,     txt80g,   txtoth, cmdtot,
+                        cmdbk};
+    for (size_t i = 0; i + 1 < std::size(order); ++i)
+        setTabOrder(order[i], order[i + 1]);
+
+    auto disableGuards = [this] { setGuardsEnabled(false); };
+    for (QLineEdit *input : {txtgpf, txtgis, txthba, txtlic, txtppf, txtnsc, txtnsci, txttf1,
+                             txttf2, txtinf, txtos, txt80ccc, txt80ccdec, txt80ccdgc, txt80ccf,
+                             txt80g, txtoth})
+        fields::connectCommonChange(input, this, disableGuards);
+    connect(txt80d, &QLineEdit::textChanged, this, &frmreb88::txt80d_Change);
+
+    connect(cmdtot, &QPushButton::clicked, this, &frmreb88::cmdtot_Click);
+    connect(cmdbk, &QPushButton::clicked, this, &frmreb88::cmdbk_Click);
+
+    txtgpf->setFocus();
+}
+
+QString frmreb88::mediclaimMessage()
+{
+    return QStringLiteral("Deduction for Mediclaim Restricted to Rs.30,000/- only (Rs. 15,000/- "
+                          "for self and dependents and Rs. 15,000/- for parents");
+}
+
+void frmreb88::closeEvent(QCloseEvent *event)
+{
+    event->accept(); // hides; the form lives on for the run
+}
+
+void frmreb88::setGuardsEnabled(bool enabled)
+{
+    for (QPushButton *button : guardButtons())
+        button->setEnabled(enabled);
+}
+
+bool frmreb88::putResult(QLineEdit *field, double value, const QString &what)
+{
+    // A value at the very top of the range can be written with 15 digits as a text that no
+    // longer reads back as a number (1.79769313486232E+308): refuse that too, since every
+    // later step and the main sheet read the result back from the text.
+    if (std::isfinite(value) && std::isfinite(readAmount(fields::numberText(value)))) {
+        fields::writeAmount(field, value);
+        return true;
+    }
+    fields::showMessage(this, QStringLiteral("The %1 could not be worked out: the amounts are "
+                                             "too large. Calculation stopped there.")
+                                  .arg(what));
+    return false;
+}
+
+void frmreb88::cmdtot_Click()
+{
+    // Each step reads the fields afresh, so it sees the text the step before wrote.
+    const std::array items{readAmount(txtgpf->text()),  readAmount(txtgis->text()),
+                           readAmount(txthba->text()),  readAmount(txtlic->text()),
+                           readAmount(txtppf->text()),  readAmount(txtnsc->text()),
+                           readAmount(txtnsci->text()), readAmount(txttf1->text()),
+                           readAmount(txttf2->text()),  readAmount(txtinf->text()),
+                           readAmount(txtos->text())};
+    if (!putResult(txt80c, deductions::total80c(items), QStringLiteral("total of section 80C")))
+        return;
+    const QString savingsTotal = QStringLiteral("total of sections 80C, 80CCC and 80CCD");
+    if (!putResult(txttot1,
+                   deductions::savingsBeforeCeiling(readAmount(txt80c->text()),
+                                                    readAmount(txt80ccc->text()),
+                                                    readAmount(txt80ccdec->text())),
+                   savingsTotal))
+        return;
+    if (!putResult(txttot1,
+                   deductions::savingsAfterCeiling(readAmount(txttot1->text()),
+                                                   readAmount(txt80ccdgc->text())),
+                   savingsTotal))
+        return;
+    // Cut back in the field itself, so the sheet and the printed statement show what counts.
+    if (deductions::infraBondsOverCeiling(readAmount(txt80ccf->text())))
+        fields::writeText(txt80ccf, fields::numberText(deductions::kInfraBondsCeiling));
+    if (!putResult(txtgt80,
+                   deductions::grandTotal(readAmount(txttot1->text()),
+                                          readAmount(txt80d->text()),
+                                          readAmount(txt80g->text()),
+                                          readAmount(txt80ccf->text()),
+                                          readAmount(txtoth->text())),
+                   QStringLiteral("grand total of deductions")))
+        return;
+    setGuardsEnabled(true);
+}
+
+void frmreb88::cmdbk_Click()
+{
+    hide();
+    frmmain *main = m_forms.mainSheet();
+    Forms::present(main);
+    // Calculate only leaves number text here that reads back as a finite amount.
+    fields::writeAmount(main->txtded80, readAmount(txtgt80->text()));
+    main->txtrel89->setFocus();
+}
+
+void frmreb88::txt80d_Change()
+{
+    setGuardsEnabled(false);
+    if (txt80d->text().isEmpty()) {
+        fields::writeText(txt80d, QStringLiteral("0")); // runs this rule again on "0"
+        return;
+    }
+    if (!deductions::mediclaimOverCeiling(txt80d->text()))
+        return;
+    fields::showMessage(this, mediclaimMessage());
+    // Runs this rule again; the ceiling itself is not above the ceiling.
+    fields::writeText(txt80d, fields::numberText(deductions::kMediclaimCeiling));
+    // The closed message box may leave no window active; the focus belongs in this sheet.
+    if (isVisible())
+        activateWindow();
+    txt80g->setFocus();
 }

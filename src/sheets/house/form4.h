@@ -1,9 +1,20 @@
-// The house-property sheet.
+// The house-property sheet: rented out or self occupied, the annual value, the deductions
+// for repairs, interest and others, and the income (or loss) that Back hands to the main
+// sheet. The printed statement reads its fields too.
 #pragma once
 
+#include "sheets/house/houseproperty.h"
+
 #include <QDialog>
+#include <array>
+#include <optional>
 
 class Forms;
+class QGroupBox;
+class QLabel;
+class QLineEdit;
+class QPushButton;
+class QRadioButton;
 
 class Form4 : public QDialog
 {
@@ -11,6 +22,54 @@ class Form4 : public QDialog
 public:
     explicit Form4(Forms &forms);
 
+    QGroupBox *frmask = nullptr;
+    QRadioButton *optso = nullptr;
+    QRadioButton *optrent = nullptr;
+
+    QLabel *lblrent = nullptr;
+    QLineEdit *txtarv = nullptr; // annual rental value
+    QLabel *lblptax = nullptr;
+    QLineEdit *txtptax = nullptr; // property taxes
+    QLabel *lblghi = nullptr;
+    QLineEdit *txtghi = nullptr; // gross income (computed)
+    QLabel *lbldeduction = nullptr;
+    QLabel *lblrep = nullptr;
+    QLineEdit *txtrep = nullptr; // repairs (computed)
+
+    QGroupBox *framintt = nullptr;
+    QRadioButton *optb499 = nullptr;
+    QRadioButton *opta499 = nullptr;
+
+    QLabel *lblintt = nullptr;
+    QLineEdit *txtintt = nullptr; // interest as typed, before any ceiling
+    QLabel *lbloth = nullptr;
+    QLineEdit *txtoth = nullptr; // other deductions
+    QLineEdit *txttd = nullptr; // total deductions (computed)
+    QLabel *lblihp = nullptr;
+    QLineEdit *txtihp = nullptr; // income from house property (computed)
+
+    QPushButton *cmdtot = nullptr;
+    QPushButton *cmdbk = nullptr;
+
+    house::Occupancy occupancy() const;
+    house::LoanDate loanDate() const;
+
 private:
+    std::array<QPushButton *, 1> guardButtons() const { return { cmdbk }; }
+    void disableGuards();
+
+    void cmdtot_Click();
+    void cmdbk_Click();
+    void optrent_Click();
+    void optso_Click();
+    void optb499_Click();
+    void opta499_Click();
+
+    // Strict reading of a typed box; on text that is not a number, tells the user which box
+    // holds what, puts the focus there and gives nothing.
+    std::optional<double> readInput(QLineEdit *field, const QLabel *label);
+    // Writes one result; a value out of range is refused and reported instead.
+    bool putResult(QLineEdit *field, double value, const QString &what);
+
     Forms &m_forms;
 };

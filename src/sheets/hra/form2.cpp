@@ -2,8 +2,57 @@
 
 #include "app/forms.h"
 #include "fields/amountfield.h"
+#include "fields/conversions.h"
+#include "fields/messages.h"
+#include "sheets/hra/hra.h"
+#include "sheets/main/frmmain.h"
 
-#include <QVBoxLayout>
+#include <QGridLayout>
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QValidator>
+
+namespace {
+
+// Limits what the user types to a number of characters, but not what the program writes:
+// QLineEdit::setMaxLength would also cut a longer pay total written on opening. A text the
+// program wrote that is already too long stays editable (Qt keeps an edit of input that was
+// not valid before), so the user can shorten it.
+class LengthLimit : public QValidator
+{
+public:
+    LengthLimit(int maxLength, QObject *parent)
+        : QValidator(parent)
+        , m_maxLength(maxLength)
+    {
+    }
+
+    State validate(QString &input, int &) const override
+    {
+        return input.size() <= m_maxLength ? Acceptable : Invalid;
+    }
+
+private:
+    int m_maxLength;
+};
+
+QLabel *makeLabel(QWidget *parent, const QString &name, const QString &caption)
+{
+    auto *label = new QLabel(caption, parent);
+    label->setObjectName(name);
+    return label;
+}
+
+QPushButton *makeButton(QWidget *parent, const QString &name, const QString &caption)
+{
+    auto *button = new QPushButton(caption, parent);
+    button->setObjectName(name);
+    return button;
+}
+
+} // namespace
 
 Form2::Form2(Forms &forms)
     : QDialog(nullptr, Qt::Window)
@@ -11,10 +60,151 @@ Form2::Form2(Forms &forms)
 {
     setObjectName(QStringLiteral("Form2"));
     setWindowTitle(QStringLiteral("Morvel1415 - HRA Exemption"));
-    auto *box = new QVBoxLayout(this);
-    for (auto [member, name] : {std::pair{&txtbp, "txtbp"}, {&txtnpa, "txtnpa"}, {&txtda, "txtda"},
-                                {&txthra, "txthra"}, {&txtRP, "txtRP"}}) {
-        *member = fields::makeAmountField(this, QString::fromLatin1(name));
-        box->addWidget(*member);
+
+    auto input = [this](const char *name) {
+        QLineEdit *field = fields::makeAmountField(this, QString::fromLatin1(name));
+        field->setValidator(new LengthLimit(kInputMaxLength, field));
+        return field;
+    };
+    txtbp = input("txtbp");
+    txtnpa = input("txtnpa");
+    txtda = input("txtda");
+    txtns = fields::makeComputedField(this, QStringLiteral("txtns"));
+    txthra = input("txthra");
+    txtRP = input("txtRP");
+    txthrx = fields::makeComputedField(this, QStringLiteral("txthrx"));
+
+    gsallbl = makeLabel(this, QStringLiteral("gsallbl"), QStringLiteral("Basic Pay"));
+    Label2 = makeLabel(this, QStringLiteral("Label2"), QStringLiteral("Grade Pay"));
+    lblda = makeLabel(this, QStringLiteral("lblda"), QStringLiteral("Dearness Allow."));
+    lblns = makeLabel(this, QStringLiteral("lblns"), QStringLiteral("Total Salary"));
+    lblhra = makeLabel(this, QStringLiteral("lblhra"), QStringLiteral("HRA Drawn"));
+    lblRP = makeLabel(this, QStringLiteral("lblRP"), QStringLiteral("Rent Paid (Annual)"));
+    lblhrx = makeLabel(this, QStringLiteral("lblhrx"), QStringLiteral("HRA Exemption"));
+
+    cmdcal = makeButton(this, QStringLiteral("cmdcal"), QStringLiteral("&CALCULATE"));
+    cmdback = makeButton(this, QStringLiteral("cmdback"), QStringLiteral("&BACK"));
+    cmdcal->setDefault(true);
+    cmdback->setEnabled(false);
+
+    auto *grid = new QGridLayout(this);
+    grid->setColumnStretch(1, 1);
+    const std::pair<QLabel *, QLineEdit *> rows[] = {
+        { gsallbl, txtbp },
+        { Label2, txtnpa },
+        { lblda, txtda },
+        { lblns, txtns },
+        { lblhra, txthra },
+        { lblRP, txtRP },
+        { lblhrx, txthrx },
+    };
+    int row = 0;
+    for (const auto &[label, field] : rows) {
+        grid->addWidget(label, row, 0);
+        grid->addWidget(field, row, 1);
+        ++row;
     }
+    auto *buttons = new QHBoxLayout;
+    buttons->addWidget(cmdcal);
+    buttons->addWidget(cmdback);
+    grid->addLayout(buttons, row, 0, 1, 2);
+
+    // The grade pay comes last: it is rarely typed here.
+    QWidget *order[] = { txtbp, txtda, txthra, txtRP, cmdcal, cmdback, txtnpa };
+    for (size_t i = 0; i + 1 < std::size(order); ++i)
+        setTabOrder(order[i], order[i + 1]);
+
+    // The grade pay reacts like the other boxes: Back must never hand over an exemption
+    // worked out from a grade pay that has been changed since.
+    for (QLineEdit *field : { txtbp, txtnpa, txtda, txthra, txtRP })
+        fields::connectCommonChange(field, this, [this] { disableGuards(); });
+
+    connect(cmdcal, &QPushButton::clicked, this, &Form2::cmdcal_Click);
+    connect(cmdback, &QPushButton::clicked, this, &Form2::cmdback_Click);
+}
+
+void Form2::disableGuards()
+{
+    for (QPushButton *button : guardButtons())
+        button->setEnabled(false);
+}
+
+std::optional<double> Form2::readInput(QLineEdit *field, const QLabel *label)
+{
+    const QString text = field->text();
+    if (const std::optional<double> value = fields::readStrict(text))
+        return value;
+    disableGuards();
+    fields::showMessage(this,
+        QStringLiteral("The box \"%1\" holds \"%2\", which is not a "
+                       "number. Please correct it and calculate again.")
+            .arg(label->text(), text));
+    field->setFocus();
+    return std::nullopt;
+}
+
+bool Form2::putResult(QLineEdit *field, double value, const QString &what)
+{
+    if (fields::writeAmount(field, value))
+        return true;
+    disableGuards();
+    fields::showMessage(this,
+        QStringLiteral("The %1 could not be worked out: the amounts are "
+                       "too large. Calculation stopped there.")
+            .arg(what));
+    return false;
+}
+
+void Form2::cmdcal_Click()
+{
+    for (QLineEdit *field : { txtbp, txtda, txtnpa, txthra, txtRP }) {
+        if (field->text().isEmpty())
+            fields::writeText(field, QStringLiteral("0"));
+    }
+
+    // Every box is read before anything is written, so that text which is not a number
+    // leaves no half-done result behind.
+    const std::optional<double> basicPay = readInput(txtbp, gsallbl);
+    if (!basicPay)
+        return;
+    const std::optional<double> dearness = readInput(txtda, lblda);
+    if (!dearness)
+        return;
+    const std::optional<double> hraDrawn = readInput(txthra, lblhra);
+    if (!hraDrawn)
+        return;
+    const std::optional<double> gradePay = readInput(txtnpa, Label2);
+    if (!gradePay)
+        return;
+    const std::optional<double> rentPaid = readInput(txtRP, lblRP);
+    if (!rentPaid)
+        return;
+
+    const double salary = hra::totalSalary(*basicPay, *dearness, *gradePay);
+    if (!putResult(txtns, salary, QStringLiteral("total salary")))
+        return;
+    if (!putResult(txthrx, hra::exemption(hra::rentExcess(*rentPaid, salary), *hraDrawn),
+            QStringLiteral("HRA exemption")))
+        return;
+    cmdback->setEnabled(true);
+}
+
+void Form2::cmdback_Click()
+{
+    // The exemption is the program's own number text: read it in that format, whatever
+    // the desktop's regional settings.
+    const std::optional<double> exempt = fields::readStrict(txthrx->text(), QLocale::c());
+    if (!exempt) {
+        disableGuards();
+        fields::showMessage(this,
+            QStringLiteral("The HRA exemption \"%1\" cannot be handed "
+                           "back. Please calculate again.")
+                .arg(txthrx->text()));
+        return;
+    }
+    hide();
+    frmmain *main = m_forms.mainSheet();
+    Forms::present(main);
+    fields::writeAmount(main->txthra, *exempt);
+    main->txtos->setFocus();
 }

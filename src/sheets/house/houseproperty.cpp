@@ -1,0 +1,36 @@
+#include "sheets/house/houseproperty.h"
+
+#include "fields/conversions.h"
+
+namespace house {
+
+double grossIncome(double rentalValue, double propertyTaxes)
+{
+    return rentalValue - propertyTaxes;
+}
+
+double repairs(double grossIncome)
+{
+    return fields::roundHalfEven(grossIncome * kRepairsShare);
+}
+
+double allowedInterest(double interest, Occupancy occupancy, LoanDate loanDate)
+{
+    if (occupancy != Occupancy::SelfOccupied)
+        return interest;
+    const double ceiling = loanDate == LoanDate::Before1April1999 ? kInterestCeilingBefore1999
+                                                                  : kInterestCeilingAfter1999;
+    return interest > ceiling ? ceiling : interest;
+}
+
+double totalDeductions(double allowedInterest, double repairs, double others)
+{
+    return allowedInterest + repairs + others;
+}
+
+double incomeFromHouseProperty(double grossIncome, double totalDeductions)
+{
+    return grossIncome - totalDeductions;
+}
+
+} // namespace house
