@@ -2,12 +2,15 @@
 // word with its box, in points from the page's top-left corner.
 #pragma once
 
+#include "print/page.h"
+
 #include <QList>
 #include <QProcess>
 #include <QRegularExpression>
 #include <QStandardPaths>
 #include <QString>
 #include <QStringList>
+#include <QTest>
 #include <optional>
 
 namespace pdfwords {
@@ -86,6 +89,46 @@ inline QList<Word> find(const Page &page, const QString &phrase)
         }
     }
     return found;
+}
+
+constexpr double kPoints = 72.0;
+constexpr double kTolerance = 0.02 * kPoints; // 0.02 in
+
+// Checks that a text stands with its top-left corner at (x, top), inches on the printable
+// area, within the tolerance.
+inline void checkLeft(const pdfwords::Page &page, const QString &text, double x, double top)
+{
+    const double origin = print::kMarginInches * kPoints;
+    const auto found = pdfwords::find(page, text);
+    bool placed = false;
+    for (const auto &w : found)
+        placed = placed
+            || (std::abs(w.xMin - (origin + x * kPoints)) < kTolerance
+                && std::abs(w.yMin - (origin + top * kPoints)) < kTolerance);
+    QVERIFY2(placed,
+        qPrintable(QStringLiteral("\"%1\" not at (%2, %3): %4 found")
+                       .arg(text)
+                       .arg(x)
+                       .arg(top)
+                       .arg(found.size())));
+}
+
+// Checks that a text ends on the right edge `edge` with its top at `top`.
+inline void checkRight(const pdfwords::Page &page, const QString &text, double edge, double top)
+{
+    const double origin = print::kMarginInches * kPoints;
+    const auto found = pdfwords::find(page, text);
+    bool placed = false;
+    for (const auto &w : found)
+        placed = placed
+            || (std::abs(w.xMax - (origin + edge * kPoints)) < kTolerance
+                && std::abs(w.yMin - (origin + top * kPoints)) < kTolerance);
+    QVERIFY2(placed,
+        qPrintable(QStringLiteral("\"%1\" does not end at %2 on %3: %4 found")
+                       .arg(text)
+                       .arg(edge)
+                       .arg(top)
+                       .arg(found.size())));
 }
 
 } // namespace pdfwords

@@ -18,8 +18,8 @@ using print::RecordingPage;
 
 namespace {
 
-constexpr double kPoints = 72.0;
-constexpr double kTolerance = 0.02 * kPoints; // 0.02 in
+using pdfwords::kPoints;
+using pdfwords::kTolerance;
 
 double widthOf(
     RecordingPage &page, const QString &name, float points, bool bold, const QString &text)

@@ -2,6 +2,7 @@
 // cups-sandbox.sh): the page that reaches the queue is read back from the PDF it carries,
 // and a missing printer, a stopped queue and a refused job are each reported to the user,
 // print nothing and let the program go on.
+#include "cupssandbox.h"
 #include "expected.h"
 #include "pdfwords.h"
 
@@ -14,125 +15,18 @@
 #include <QDir>
 #include <QMessageBox>
 #include <QPrinterInfo>
-#include <QProcess>
 #include <QPushButton>
 #include <QTemporaryDir>
 #include <QTimer>
 #include <QtTest>
-
-#include <csignal>
-#include <cstring>
-#include <sys/prctl.h>
-#include <sys/socket.h>
-#include <sys/un.h>
-#include <unistd.h>
 
 using namespace expected;
 using print::PrintOutcome;
 
 namespace {
 
-constexpr double kPoints = 72.0;
-constexpr double kTolerance = 0.02 * kPoints; // 0.02 in
-const QString kQueue = QStringLiteral("morvel-test");
-
-QString findTool(const QString &name)
-{
-    return QStandardPaths::findExecutable(name,
-        { QStringLiteral("/usr/sbin"), QStringLiteral("/usr/bin"), QStringLiteral("/sbin"),
-            QStringLiteral("/usr/local/sbin") });
-}
-
-// The private scheduler, run in the foreground by the script and ended with the test.
-class Sandbox
-{
-public:
-    explicit Sandbox(const QString &dir)
-        : m_dir(dir)
-    {
-    }
-    ~Sandbox() { stop(); }
-
-    QString socket() const { return m_dir + QStringLiteral("/cups.sock"); }
-    QString outDir() const { return m_dir + QStringLiteral("/out"); }
-
-    bool start(const QString &mode)
-    {
-        stop();
-        QFile::remove(socket());
-        m_process.setProcessChannelMode(QProcess::MergedChannels);
-        // If the test dies, the scheduler goes with it.
-        m_process.setChildProcessModifier([] { ::prctl(PR_SET_PDEATHSIG, SIGTERM); });
-        m_process.start(
-            QStringLiteral("/bin/bash"), { QStringLiteral(CUPS_SANDBOX_SCRIPT), m_dir, mode });
-        if (!m_process.waitForStarted(10000))
-            return false;
-        for (int waited = 0; waited < 15000; waited += 50) {
-            if (m_process.state() != QProcess::Running)
-                return false;
-            if (answers())
-                return true;
-            QTest::qWait(50);
-        }
-        return false;
-    }
-
-    // The scheduler listens once its socket takes a connection.
-    bool answers() const
-    {
-        const QByteArray path = socket().toLocal8Bit();
-        sockaddr_un address {};
-        address.sun_family = AF_UNIX;
-        if (path.size() >= qsizetype(sizeof address.sun_path))
-            return false;
-        std::memcpy(address.sun_path, path.constData(), path.size());
-        const int fd = ::socket(AF_UNIX, SOCK_STREAM, 0);
-        if (fd < 0)
-            return false;
-        const bool connected
-            = ::connect(fd, reinterpret_cast<sockaddr *>(&address), sizeof address) == 0;
-        ::close(fd);
-        return connected;
-    }
-
-    void stop()
-    {
-        if (m_process.state() == QProcess::NotRunning)
-            return;
-        m_process.terminate();
-        if (!m_process.waitForFinished(10000)) {
-            m_process.kill();
-            m_process.waitForFinished(5000);
-        }
-    }
-
-    QString output() { return QString::fromLocal8Bit(m_process.readAll()); }
-
-    // Runs a CUPS client program against this scheduler; its output, or nullopt on failure.
-    std::optional<QString> run(
-        const QString &program, const QStringList &arguments, const QByteArray &input = {})
-    {
-        QProcess process;
-        process.setProcessChannelMode(QProcess::MergedChannels);
-        process.start(findTool(program), arguments);
-        if (!process.waitForStarted(5000))
-            return std::nullopt;
-        process.write(input);
-        process.closeWriteChannel();
-        if (!process.waitForFinished(15000) || process.exitCode() != 0)
-            return std::nullopt;
-        return QString::fromLocal8Bit(process.readAll());
-    }
-
-    QStringList jobFiles() const
-    {
-        return QDir(outDir()).entryList({ QStringLiteral("job-*.pdf") }, QDir::Files, QDir::Name);
-    }
-
-private:
-    QString m_dir;
-    QProcess m_process;
-};
+using pdfwords::kPoints;
+using pdfwords::kTolerance;
 
 } // namespace
 
@@ -166,7 +60,7 @@ private:
     void restoreDialogs();
 
     QTemporaryDir m_temp;
-    std::unique_ptr<Sandbox> m_sandbox;
+    std::unique_ptr<cupssandbox::Sandbox> m_sandbox;
     bool m_answerSave = false;
     QString m_pdfName;
     QStringList m_asked;
@@ -176,27 +70,22 @@ private:
 
 void tst_Printing::initTestCase()
 {
-    if (findTool(QStringLiteral("cupsd")).isEmpty())
+    if (cupssandbox::findTool(QStringLiteral("cupsd")).isEmpty())
         QSKIP("cupsd is not installed (scripts/deps.sh test installs cups-daemon)");
     QVERIFY2(!pdfwords::pdftotext().isEmpty(),
         "pdftotext (poppler-utils) is needed: scripts/deps.sh test");
     for (const char *tool :
         { "lp", "lpstat", "cupsaccept", "cupsreject", "cupsenable", "cupsdisable" })
-        QVERIFY2(!findTool(QString::fromLatin1(tool)).isEmpty(),
+        QVERIFY2(!cupssandbox::findTool(QString::fromLatin1(tool)).isEmpty(),
             "the CUPS client programs (cups-client) are needed");
     QVERIFY(m_temp.isValid());
 
-    // Every CUPS client of this process, Qt's included, talks to the private scheduler only.
     const QString dir = m_temp.filePath(QStringLiteral("cups"));
-    qputenv("CUPS_SERVER", (dir + QStringLiteral("/cups.sock")).toLocal8Bit());
-    qputenv("CUPS_SERVERROOT", (dir + QStringLiteral("/conf")).toLocal8Bit());
-    qputenv("HOME", m_temp.path().toLocal8Bit()); // no personal lpoptions
-    qunsetenv("LPDEST");
-    qunsetenv("PRINTER");
+    cupssandbox::useOnly(dir, m_temp.path());
 
-    m_sandbox = std::make_unique<Sandbox>(dir);
+    m_sandbox = std::make_unique<cupssandbox::Sandbox>(dir);
     QVERIFY2(m_sandbox->start(QStringLiteral("printer")), qPrintable(m_sandbox->output()));
-    QCOMPARE(QPrinterInfo::defaultPrinter().printerName(), kQueue);
+    QCOMPARE(QPrinterInfo::defaultPrinter().printerName(), cupssandbox::kQueue);
 }
 
 void tst_Printing::init()
@@ -259,74 +148,41 @@ void tst_Printing::expectNothingPrinted(int jobsBefore)
     // Give a job that slipped through time to arrive, then look in the queue and the output.
     QTest::qWait(1500);
     QCOMPARE(m_sandbox->jobFiles().size(), jobsBefore);
-    const auto queued = m_sandbox->run(QStringLiteral("lpstat"), { QStringLiteral("-o"), kQueue });
+    const auto queued
+        = m_sandbox->run(QStringLiteral("lpstat"), { QStringLiteral("-o"), cupssandbox::kQueue });
     QVERIFY(queued);
     QCOMPARE(queued->trimmed(), QString());
 }
 
 namespace {
 
-// Checks a left-aligned text's top-left corner and returns false with a message if it is off.
-void checkLeft(const pdfwords::Page &page, const QString &text, double x, double top)
-{
-    const double origin = print::kMarginInches * kPoints;
-    const auto found = pdfwords::find(page, text);
-    bool placed = false;
-    for (const auto &w : found)
-        placed = placed
-            || (std::abs(w.xMin - (origin + x * kPoints)) < kTolerance
-                && std::abs(w.yMin - (origin + top * kPoints)) < kTolerance);
-    QVERIFY2(placed,
-        qPrintable(QStringLiteral("\"%1\" not at (%2, %3): %4 found")
-                       .arg(text)
-                       .arg(x)
-                       .arg(top)
-                       .arg(found.size())));
-}
-
-void checkRight(const pdfwords::Page &page, const QString &text, double edge, double top)
-{
-    const double origin = print::kMarginInches * kPoints;
-    const auto found = pdfwords::find(page, text);
-    bool placed = false;
-    for (const auto &w : found)
-        placed = placed
-            || (std::abs(w.xMax - (origin + edge * kPoints)) < kTolerance
-                && std::abs(w.yMin - (origin + top * kPoints)) < kTolerance);
-    QVERIFY2(placed,
-        qPrintable(QStringLiteral("\"%1\" does not end at %2 on %3: %4 found")
-                       .arg(text)
-                       .arg(edge)
-                       .arg(top)
-                       .arg(found.size())));
-}
-
 void checkTaxPage(const QList<pdfwords::Page> &pages)
 {
     QCOMPARE(pages.size(), 1);
     const pdfwords::Page &page = pages.first();
     QVERIFY2(page.height > page.width, "the tax statement must be portrait");
-    checkLeft(page, QStringLiteral("CALCULATION OF INCOME TAX FOR THE YEAR 2014-15"), 1.0, 0.40);
-    checkLeft(page, QStringLiteral("R. K. SHARMA"), 1.0, 0.60);
+    pdfwords::checkLeft(
+        page, QStringLiteral("CALCULATION OF INCOME TAX FOR THE YEAR 2014-15"), 1.0, 0.40);
+    pdfwords::checkLeft(page, QStringLiteral("R. K. SHARMA"), 1.0, 0.60);
     int amounts = 0;
     for (const BodyRow &row : kBody) {
         if (row.label)
-            checkLeft(page, QString::fromLatin1(row.label), row.labelX, row.top);
+            pdfwords::checkLeft(page, QString::fromLatin1(row.label), row.labelX, row.top);
         if (row.amount1) {
-            checkRight(page, QString::fromLatin1(row.amount1), row.edge1, row.top);
+            pdfwords::checkRight(page, QString::fromLatin1(row.amount1), row.edge1, row.top);
             ++amounts;
         }
         if (row.amount2) {
-            checkRight(page, QString::fromLatin1(row.amount2), row.edge2, row.top);
+            pdfwords::checkRight(page, QString::fromLatin1(row.amount2), row.edge2, row.top);
             ++amounts;
         }
     }
     QCOMPARE(amounts, 44);
-    checkLeft(page,
+    pdfwords::checkLeft(page,
         QStringLiteral("Generated by Morvel1415 :- By ") + branding::authorCredit()
             + QStringLiteral("(Free download from ") + branding::homePage() + QStringLiteral(")"),
         1.0, 10.25);
-    checkLeft(page,
+    pdfwords::checkLeft(page,
         QStringLiteral("For suggestions/ reporting of bugs contact ") + branding::contactEmail(),
         1.0, 10.45);
 }
@@ -372,36 +228,36 @@ void tst_Printing::salaryStatementOnThePrinter()
     const QStringList headings
         = { "Month", "Basic", "GP", "Dearness", "HRA", "MGC", "Tpt. All.", "Total" };
     for (int c = 0; c < headings.size(); ++c)
-        checkRight(page, headings[c], kEdges[c], 1.6);
-    checkRight(page, QStringLiteral("Pay"), 2.0, 1.8);
-    checkRight(page, QStringLiteral("Allowance"), 4.0, 1.8);
+        pdfwords::checkRight(page, headings[c], kEdges[c], 1.6);
+    pdfwords::checkRight(page, QStringLiteral("Pay"), 2.0, 1.8);
+    pdfwords::checkRight(page, QStringLiteral("Allowance"), 4.0, 1.8);
 
     const SalaryStatementFields sheet = knownSalarySheet();
     double y = 2.0;
     for (int i = 2; i < 14; ++i) {
-        checkRight(page, sheet.monthCaption[i], 1.0, y);
+        pdfwords::checkRight(page, sheet.monthCaption[i], 1.0, y);
         for (int c = 1; c <= 7; ++c)
-            checkRight(page, cell(i, c), kEdges[c], y);
+            pdfwords::checkRight(page, cell(i, c), kEdges[c], y);
         y += 0.2;
     }
     const QList<std::pair<QString, double>> arrears
         = { { "DA Arr.", 1.0 }, { "150", 4.0 }, { "20", 6.0 }, { "30", 7.0 }, { "200", 8.0 } };
     for (const auto &[text, edge] : arrears)
-        checkRight(page, text, edge, 4.4);
+        pdfwords::checkRight(page, text, edge, 4.4);
     const QStringList totals
         = { "Totals", "900001", "900002", "900003", "900004", "900005", "900006", "900007" };
     for (int c = 0; c < totals.size(); ++c)
-        checkRight(page, totals[c], kEdges[c], 4.6);
+        pdfwords::checkRight(page, totals[c], kEdges[c], 4.6);
     const QList<std::tuple<QString, QString, double>> annual
         = { { "Other Allowances :-", "600005", 5.2 }, { "Over Time Allowance :-", "600002", 5.4 },
               { "Honorarium :-", "600004", 5.6 }, { "Tuition Fee :-", "600003", 5.8 },
               { "Bonus :-", "600001", 6.0 }, { "Arrears :-", "600000", 6.2 },
               { "GRAND TOTAL :-", "999999", 6.4 } };
     for (const auto &[label, amount, top] : annual) {
-        checkRight(page, label, 7.0, top);
-        checkRight(page, amount, 8.0, top);
+        pdfwords::checkRight(page, label, 7.0, top);
+        pdfwords::checkRight(page, amount, 8.0, top);
     }
-    checkLeft(page, QStringLiteral("Generated by Morvel1314"), 1.0, 7.0);
+    pdfwords::checkLeft(page, QStringLiteral("Generated by Morvel1314"), 1.0, 7.0);
 }
 
 void tst_Printing::taxAfterSalaryIsPortrait()
@@ -415,11 +271,11 @@ void tst_Printing::taxAfterSalaryIsPortrait()
 
 void tst_Printing::rejectingQueue()
 {
-    QVERIFY(m_sandbox->run(QStringLiteral("cupsreject"), { kQueue }));
+    QVERIFY(m_sandbox->run(QStringLiteral("cupsreject"), { cupssandbox::kQueue }));
     const int before = m_sandbox->jobFiles().size();
     const PrintOutcome outcome
         = print::printOnDefaultPrinter(nullptr, QStringLiteral("Income tax statement"), drawTax);
-    QVERIFY(m_sandbox->run(QStringLiteral("cupsaccept"), { kQueue }));
+    QVERIFY(m_sandbox->run(QStringLiteral("cupsaccept"), { cupssandbox::kQueue }));
     QCOMPARE(outcome, PrintOutcome::Abandoned);
     QCOMPARE(m_asked.size(), 1);
     QVERIFY2(m_asked[0].contains(QStringLiteral("not accepting jobs")), qPrintable(m_asked[0]));
@@ -434,16 +290,16 @@ void tst_Printing::rejectingQueue()
 
 void tst_Printing::stoppedQueue()
 {
-    QVERIFY(m_sandbox->run(QStringLiteral("cupsdisable"), { kQueue }));
+    QVERIFY(m_sandbox->run(QStringLiteral("cupsdisable"), { cupssandbox::kQueue }));
     const int before = m_sandbox->jobFiles().size();
     const PrintOutcome outcome
         = print::printOnDefaultPrinter(nullptr, QStringLiteral("Salary statement"), drawSalary);
     const bool stoppedQueueEmpty = [&] {
-        const auto queued
-            = m_sandbox->run(QStringLiteral("lpstat"), { QStringLiteral("-o"), kQueue });
+        const auto queued = m_sandbox->run(
+            QStringLiteral("lpstat"), { QStringLiteral("-o"), cupssandbox::kQueue });
         return queued && queued->trimmed().isEmpty();
     }();
-    QVERIFY(m_sandbox->run(QStringLiteral("cupsenable"), { kQueue }));
+    QVERIFY(m_sandbox->run(QStringLiteral("cupsenable"), { cupssandbox::kQueue }));
     QCOMPARE(outcome, PrintOutcome::Abandoned);
     QVERIFY(stoppedQueueEmpty); // no job left waiting to come out later
     QCOMPARE(m_asked.size(), 1);
@@ -453,12 +309,12 @@ void tst_Printing::stoppedQueue()
 
 void tst_Printing::savedAsPdfInstead()
 {
-    QVERIFY(m_sandbox->run(QStringLiteral("cupsreject"), { kQueue }));
+    QVERIFY(m_sandbox->run(QStringLiteral("cupsreject"), { cupssandbox::kQueue }));
     m_answerSave = true;
     m_pdfName = m_temp.filePath(QStringLiteral("saved tax statement.pdf"));
     const PrintOutcome outcome
         = print::printOnDefaultPrinter(nullptr, QStringLiteral("Income tax statement"), drawTax);
-    QVERIFY(m_sandbox->run(QStringLiteral("cupsaccept"), { kQueue }));
+    QVERIFY(m_sandbox->run(QStringLiteral("cupsaccept"), { cupssandbox::kQueue }));
     QCOMPARE(outcome, PrintOutcome::SavedAsPdf);
     QCOMPARE(m_chosen, QStringList { QStringLiteral("Income tax statement") });
     QVERIFY(m_told.isEmpty());
@@ -467,11 +323,11 @@ void tst_Printing::savedAsPdfInstead()
     checkTaxPage(*pages);
 
     // The same for the landscape page.
-    QVERIFY(m_sandbox->run(QStringLiteral("cupsreject"), { kQueue }));
+    QVERIFY(m_sandbox->run(QStringLiteral("cupsreject"), { cupssandbox::kQueue }));
     m_pdfName = m_temp.filePath(QStringLiteral("saved salary statement.pdf"));
     const PrintOutcome salaryOutcome
         = print::printOnDefaultPrinter(nullptr, QStringLiteral("Salary statement"), drawSalary);
-    QVERIFY(m_sandbox->run(QStringLiteral("cupsaccept"), { kQueue }));
+    QVERIFY(m_sandbox->run(QStringLiteral("cupsaccept"), { cupssandbox::kQueue }));
     QCOMPARE(salaryOutcome, PrintOutcome::SavedAsPdf);
     const auto salaryPages = pdfwords::read(m_pdfName);
     QVERIFY(salaryPages);
@@ -480,12 +336,12 @@ void tst_Printing::savedAsPdfInstead()
     QCOMPARE(pdfwords::find(salaryPages->first(), QStringLiteral("DA Arr.")).size(), 1);
 
     // A file that cannot be written is reported, and the page is given up.
-    QVERIFY(m_sandbox->run(QStringLiteral("cupsreject"), { kQueue }));
+    QVERIFY(m_sandbox->run(QStringLiteral("cupsreject"), { cupssandbox::kQueue }));
     m_pdfName = m_temp.filePath(QStringLiteral("no such folder/x.pdf"));
     QTest::ignoreMessage(QtWarningMsg, QRegularExpression(QStringLiteral("QPainter::begin")));
     const PrintOutcome failed
         = print::printOnDefaultPrinter(nullptr, QStringLiteral("Salary statement"), drawSalary);
-    QVERIFY(m_sandbox->run(QStringLiteral("cupsaccept"), { kQueue }));
+    QVERIFY(m_sandbox->run(QStringLiteral("cupsaccept"), { cupssandbox::kQueue }));
     QCOMPARE(failed, PrintOutcome::Abandoned);
     QCOMPARE(m_told.size(), 1);
     QVERIFY(m_told[0].contains(QStringLiteral("could not be written")));
@@ -494,12 +350,12 @@ void tst_Printing::savedAsPdfInstead()
 
 void tst_Printing::fileChoiceCancelled()
 {
-    QVERIFY(m_sandbox->run(QStringLiteral("cupsreject"), { kQueue }));
+    QVERIFY(m_sandbox->run(QStringLiteral("cupsreject"), { cupssandbox::kQueue }));
     m_answerSave = true; // Save, then Cancel in the file dialog
     const int filesBefore = QDir(m_temp.path()).entryList(QDir::Files).size();
     const PrintOutcome outcome
         = print::printOnDefaultPrinter(nullptr, QStringLiteral("Income tax statement"), drawTax);
-    QVERIFY(m_sandbox->run(QStringLiteral("cupsaccept"), { kQueue }));
+    QVERIFY(m_sandbox->run(QStringLiteral("cupsaccept"), { cupssandbox::kQueue }));
     QCOMPARE(outcome, PrintOutcome::Abandoned);
     QCOMPARE(m_chosen.size(), 1);
     QVERIFY(m_told.isEmpty());
@@ -539,7 +395,8 @@ void tst_Printing::refusedAtSubmission()
     // Qt alone would call that a success.
     QVERIFY2(m_sandbox->start(QStringLiteral("full")), qPrintable(m_sandbox->output()));
     QVERIFY(m_sandbox->run(QStringLiteral("lp"),
-        { QStringLiteral("-H"), QStringLiteral("indefinite"), QStringLiteral("-d"), kQueue },
+        { QStringLiteral("-H"), QStringLiteral("indefinite"), QStringLiteral("-d"),
+            cupssandbox::kQueue },
         QByteArrayLiteral("held\n")));
     const int before = m_sandbox->jobFiles().size();
     const PrintOutcome outcome
