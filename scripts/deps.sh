@@ -15,6 +15,7 @@ test_packages=(
   poppler-utils
   clang libclang-rt-14-dev
   libbenchmark-dev
+  librsvg2-bin desktop-file-utils appstream dpkg-dev python3
 )
 
 wanted=("${run_packages[@]}")

@@ -1,6 +1,7 @@
 #include "fields/amountfield.h"
 
 #include "fields/conversions.h"
+#include "fields/messages.h"
 
 #include <QFocusEvent>
 #include <QMouseEvent>
@@ -84,8 +85,22 @@ bool writeAmount(QLineEdit *field, double value)
 {
     if (!std::isfinite(value))
         return false;
-    writeText(field, numberText(value));
+    const QString text = numberText(value);
+    // Every later step reads the field back: its text must still be a finite amount.
+    if (!std::isfinite(readAmount(text)))
+        return false;
+    writeText(field, text);
     return true;
+}
+
+bool writeResult(QWidget *form, QLineEdit *field, double value, const QString &what)
+{
+    if (writeAmount(field, value))
+        return true;
+    showMessage(form, QStringLiteral("The %1 could not be worked out: the amounts are too "
+                                     "large. Calculation stopped there.")
+                          .arg(what));
+    return false;
 }
 
 void connectCommonChange(QLineEdit *field, const QObject *context,

@@ -44,9 +44,15 @@ void makeComputed(QLineEdit *field);
 // stands in front of what was written.
 void writeText(QLineEdit *field, const QString &text);
 
-// Write an amount as number text. A value that is not finite is refused: nothing is
-// written and the result is false, so the caller can stop and say so.
+// Write an amount as number text. A value that is not finite, or whose 15-digit text would
+// no longer read back as a number (1.79769313486232E+308), is refused: nothing is written
+// and the result is false, so the caller can stop and say so.
 bool writeAmount(QLineEdit *field, double value);
+
+// One result of a Calculate: written like writeAmount; when refused, the user is told which
+// step (`what`, e.g. "gross total income") could not be worked out, and the result is false
+// so that the Calculate stops there.
+bool writeResult(QWidget *form, QLineEdit *field, double value, const QString &what);
 
 // The common change reaction: run `disableGuards`, then refill an emptied field with "0"
 // (which raises the reaction once more; that nested run only disables the guards again).

@@ -222,21 +222,6 @@ void frmreb88::setGuardsEnabled(bool enabled)
         button->setEnabled(enabled);
 }
 
-bool frmreb88::putResult(QLineEdit *field, double value, const QString &what)
-{
-    // A value at the very top of the range can be written with 15 digits as a text that no
-    // longer reads back as a number (1.79769313486232E+308): refuse that too, since every
-    // later step and the main sheet read the result back from the text.
-    if (std::isfinite(value) && std::isfinite(readAmount(fields::numberText(value)))) {
-        fields::writeAmount(field, value);
-        return true;
-    }
-    fields::showMessage(this, QStringLiteral("The %1 could not be worked out: the amounts are "
-                                             "too large. Calculation stopped there.")
-                                  .arg(what));
-    return false;
-}
-
 void frmreb88::cmdtot_Click()
 {
     // Each step reads the fields afresh, so it sees the text the step before wrote.
@@ -246,16 +231,16 @@ void frmreb88::cmdtot_Click()
                            readAmount(txtnsci->text()), readAmount(txttf1->text()),
                            readAmount(txttf2->text()),  readAmount(txtinf->text()),
                            readAmount(txtos->text())};
-    if (!putResult(txt80c, deductions::total80c(items), QStringLiteral("total of section 80C")))
+    if (!fields::writeResult(this, txt80c, deductions::total80c(items), QStringLiteral("total of section 80C")))
         return;
     const QString savingsTotal = QStringLiteral("total of sections 80C, 80CCC and 80CCD");
-    if (!putResult(txttot1,
+    if (!fields::writeResult(this, txttot1,
                    deductions::savingsBeforeCeiling(readAmount(txt80c->text()),
                                                     readAmount(txt80ccc->text()),
                                                     readAmount(txt80ccdec->text())),
                    savingsTotal))
         return;
-    if (!putResult(txttot1,
+    if (!fields::writeResult(this, txttot1,
                    deductions::savingsAfterCeiling(readAmount(txttot1->text()),
                                                    readAmount(txt80ccdgc->text())),
                    savingsTotal))
@@ -263,7 +248,7 @@ void frmreb88::cmdtot_Click()
     // Cut back in the field itself, so the sheet and the printed statement show what counts.
     if (deductions::infraBondsOverCeiling(readAmount(txt80ccf->text())))
         fields::writeText(txt80ccf, fields::numberText(deductions::kInfraBondsCeiling));
-    if (!putResult(txtgt80,
+    if (!fields::writeResult(this, txtgt80,
                    deductions::grandTotal(readAmount(txttot1->text()),
                                           readAmount(txt80d->text()),
                                           readAmount(txt80g->text()),

@@ -96,9 +96,6 @@ private:
     std::array<QPushButton *, 1> guardButtons() const { return {cmdbk}; }
     void setGuardsEnabled(bool enabled);
 
-    // Writes one result of Calculate; on a value out of range tells the user which step
-    // failed and returns false, so that Calculate stops there.
-    bool putResult(QLineEdit *field, double value, const QString &what);
 
     Forms &m_forms;
 };

@@ -237,18 +237,6 @@ std::optional<double> Form4::readInput(QLineEdit *field, const QLabel *label)
     return std::nullopt;
 }
 
-bool Form4::putResult(QLineEdit *field, double value, const QString &what)
-{
-    if (fields::writeAmount(field, value))
-        return true;
-    disableGuards();
-    fields::showMessage(this,
-        QStringLiteral("The %1 could not be worked out: the amounts are "
-                       "too large. Calculation stopped there.")
-            .arg(what));
-    return false;
-}
-
 void Form4::cmdtot_Click()
 {
     // Back is enabled last, once every result stands; all boxes are read before anything
@@ -267,17 +255,17 @@ void Form4::cmdtot_Click()
         return;
 
     const double gross = house::grossIncome(*rentalValue, *propertyTaxes);
-    if (!putResult(txtghi, gross, QStringLiteral("gross income")))
+    if (!fields::writeResult(this, txtghi, gross, QStringLiteral("gross income")))
         return;
     const double repairs = house::repairs(gross);
-    if (!putResult(txtrep, repairs, QStringLiteral("repairs and maintenance")))
+    if (!fields::writeResult(this, txtrep, repairs, QStringLiteral("repairs and maintenance")))
         return;
     // The ceiling counts only here: txtintt keeps the interest as typed.
     const double interestAllowed = house::allowedInterest(*interest, occupancy(), loanDate());
     const double deductions = house::totalDeductions(interestAllowed, repairs, *others);
-    if (!putResult(txttd, deductions, QStringLiteral("total of the deductions")))
+    if (!fields::writeResult(this, txttd, deductions, QStringLiteral("total of the deductions")))
         return;
-    if (!putResult(txtihp, house::incomeFromHouseProperty(gross, deductions),
+    if (!fields::writeResult(this, txtihp, house::incomeFromHouseProperty(gross, deductions),
             QStringLiteral("income from house property")))
         return;
     cmdbk->setEnabled(true);

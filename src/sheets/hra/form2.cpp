@@ -143,18 +143,6 @@ std::optional<double> Form2::readInput(QLineEdit *field, const QLabel *label)
     return std::nullopt;
 }
 
-bool Form2::putResult(QLineEdit *field, double value, const QString &what)
-{
-    if (fields::writeAmount(field, value))
-        return true;
-    disableGuards();
-    fields::showMessage(this,
-        QStringLiteral("The %1 could not be worked out: the amounts are "
-                       "too large. Calculation stopped there.")
-            .arg(what));
-    return false;
-}
-
 void Form2::cmdcal_Click()
 {
     for (QLineEdit *field : { txtbp, txtda, txtnpa, txthra, txtRP }) {
@@ -181,9 +169,9 @@ void Form2::cmdcal_Click()
         return;
 
     const double salary = hra::totalSalary(*basicPay, *dearness, *gradePay);
-    if (!putResult(txtns, salary, QStringLiteral("total salary")))
+    if (!fields::writeResult(this, txtns, salary, QStringLiteral("total salary")))
         return;
-    if (!putResult(txthrx, hra::exemption(hra::rentExcess(*rentPaid, salary), *hraDrawn),
+    if (!fields::writeResult(this, txthrx, hra::exemption(hra::rentExcess(*rentPaid, salary), *hraDrawn),
             QStringLiteral("HRA exemption")))
         return;
     cmdback->setEnabled(true);

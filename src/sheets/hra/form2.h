@@ -50,8 +50,6 @@ private:
     // Strict reading of a typed box; on text that is not a number, tells the user which box
     // holds what, puts the focus there and gives nothing.
     std::optional<double> readInput(QLineEdit *field, const QLabel *label);
-    // Writes one result; a value out of range is refused and reported instead.
-    bool putResult(QLineEdit *field, double value, const QString &what);
 
     Forms &m_forms;
 };

@@ -211,56 +211,46 @@ void frmmain::txtname_Change()
     cmdprint->setEnabled(false); // the name may be empty: no refill
 }
 
-bool frmmain::putResult(QLineEdit *field, double value, const QString &what)
-{
-    if (fields::writeAmount(field, value))
-        return true;
-    fields::showMessage(this, QStringLiteral("The %1 could not be worked out: the amounts are "
-                                             "too large. Calculation stopped there.")
-                                  .arg(what));
-    return false;
-}
-
 void frmmain::cmdcalc_Click()
 {
     cmdprint->setEnabled(true);
 
     // Each step reads the fields afresh, so it sees the text the step before wrote.
-    if (!putResult(txtexall, readAmount(txttp->text()) + readAmount(txthra->text()),
+    if (!fields::writeResult(this, txtexall, readAmount(txttp->text()) + readAmount(txthra->text()),
                    QStringLiteral("total of the exempt allowances")))
         return;
-    if (!putResult(txtnsal, readAmount(txtgs->text()) - readAmount(txtexall->text()),
+    if (!fields::writeResult(this, txtnsal, readAmount(txtgs->text()) - readAmount(txtexall->text()),
                    QStringLiteral("income from salary")))
         return;
-    if (!putResult(txtgti,
+    if (!fields::writeResult(this, txtgti,
                    readAmount(txtnsal->text()) + readAmount(txthp->text())
                        + readAmount(txtos->text()),
                    QStringLiteral("gross total income")))
         return;
-    if (!putResult(txtnti,
+    if (!fields::writeResult(this, txtnti,
                    tax::roundToTens(readAmount(txtgti->text()) - readAmount(txtded80->text())),
                    QStringLiteral("net taxable income")))
         return;
 
-    if (!putResult(txtgtax, tax::taxBySlabs(readAmount(txtnti->text())),
+    if (!fields::writeResult(this, txtgtax, tax::taxBySlabs(readAmount(txtnti->text())),
                    QStringLiteral("gross tax")))
         return;
-    if (!putResult(txtrel87A,
+    if (!fields::writeResult(this, txtrel87A,
                    tax::relief87A(readAmount(txtnti->text()), readAmount(txtgtax->text())),
                    QStringLiteral("relief u/s 87A")))
         return;
-    if (!putResult(txtntax,
+    if (!fields::writeResult(this, txtntax,
                    tax::netTax(readAmount(txtgtax->text()), readAmount(txtrel87A->text()),
                                readAmount(txtrel89->text())),
                    QStringLiteral("net tax")))
         return;
-    if (!putResult(txtcess, tax::educationCess(readAmount(txtntax->text())),
+    if (!fields::writeResult(this, txtcess, tax::educationCess(readAmount(txtntax->text())),
                    QStringLiteral("education cess")))
         return;
-    if (!putResult(txtttax, readAmount(txtntax->text()) + readAmount(txtcess->text()),
+    if (!fields::writeResult(this, txtttax, readAmount(txtntax->text()) + readAmount(txtcess->text()),
                    QStringLiteral("total tax")))
         return;
-    putResult(txtbaltax, readAmount(txtttax->text()) - readAmount(txtdedtax->text()),
+    fields::writeResult(this, txtbaltax, readAmount(txtttax->text()) - readAmount(txtdedtax->text()),
               QStringLiteral("balance tax"));
 }
 

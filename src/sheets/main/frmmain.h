@@ -75,9 +75,6 @@ private:
     void Label7_Click();
     void txtname_Change();
 
-    // Writes one result of Calculate; on a value out of range tells the user which step
-    // failed and returns false, so that Calculate stops there.
-    bool putResult(QLineEdit *field, double value, const QString &what);
 
     Forms &m_forms;
 };
