@@ -3,13 +3,15 @@
 #include "sheets/deductions/frmreb88.h"
 #include "sheets/house/form4.h"
 #include "sheets/main/frmmain.h"
+#include "sheets/salary/form1.h"
 
+#include <QLabel>
 #include <QLineEdit>
 
 namespace print {
 
-TaxStatementFields taxStatementFields(const frmmain &main, const Form4 &house,
-                                      const frmreb88 &deductions)
+TaxStatementFields taxStatementFields(
+    const frmmain &main, const Form4 &house, const frmreb88 &deductions)
 {
     TaxStatementFields f;
     f.mainName = main.txtname->text();
@@ -60,6 +62,34 @@ TaxStatementFields taxStatementFields(const frmmain &main, const Form4 &house,
     f.deductions80g = deductions.txt80g->text();
     f.deductionsOth = deductions.txtoth->text();
     f.deductionsGt80 = deductions.txtgt80->text();
+    return f;
+}
+
+SalaryStatementFields salaryStatementFields(const Form1 &salary)
+{
+    SalaryStatementFields f;
+    f.name = salary.txtnam->text();
+    for (int i = 0; i < SalaryStatementFields::kRows; ++i) {
+        f.monthCaption[i] = salary.Label1[i]->text();
+        f.basicPay[i] = salary.txtbp[i]->text();
+        f.gradePay[i] = salary.txtgp[i]->text();
+        f.da[i] = salary.txtda[i]->text();
+        // The arrears rows have no HRA cell.
+        f.hra[i] = salary.txthra[i] ? salary.txthra[i]->text() : QString();
+        f.mgc[i] = salary.txtmgc[i]->text();
+        f.transport[i] = salary.txttpa2[i]->text();
+        f.rowTotal[i] = salary.txtttl[i]->text();
+    }
+    f.basicPayTotal = salary.txtbpt->text();
+    f.gradePayTotal = salary.txtgpt->text();
+    f.daTotal = salary.txtdat->text();
+    f.hraTotal = salary.txthrat->text();
+    f.mgcTotal = salary.txtmgct->text();
+    f.transportTotal = salary.txttpat->text();
+    f.grandRowTotal = salary.txtttlt->text();
+    for (int i = 0; i < int(f.other.size()); ++i)
+        f.other[i] = salary.txtoth[i]->text();
+    f.grandTotal = salary.txtgtotal->text();
     return f;
 }
 

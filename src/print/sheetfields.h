@@ -5,13 +5,15 @@
 #include "print/salarystatement.h"
 #include "print/taxstatement.h"
 
+class Form1;
 class Form4;
 class frmmain;
 class frmreb88;
 
 namespace print {
 
-TaxStatementFields taxStatementFields(const frmmain &main, const Form4 &house,
-                                      const frmreb88 &deductions);
+TaxStatementFields taxStatementFields(
+    const frmmain &main, const Form4 &house, const frmreb88 &deductions);
+SalaryStatementFields salaryStatementFields(const Form1 &salary);
 
 } // namespace print

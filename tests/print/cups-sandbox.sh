@@ -10,7 +10,8 @@
 #                                   job held in it, the queue still reports idle and accepting
 #                                   but refuses the next job
 #
-# Clients reach it with CUPS_SERVER=DIR/cups.sock and CUPS_SERVERROOT=DIR/conf.
+# Clients reach it with CUPS_SERVER=DIR/cups.sock and CUPS_SERVERROOT=DIR/conf. It runs as
+# root or as a plain user alike.
 set -euo pipefail
 
 dir=${1:?usage: cups-sandbox.sh DIR printer|noprinter|full}
@@ -34,7 +35,9 @@ for sub in daemon filter cgi-bin driver monitor notifier; do
   fi
 done
 
-# A root-owned backend of mode 0700 runs as root, so it may write where the test reads.
+# The backend is owned by whoever runs this script, mode 0700: a scheduler running as root
+# then runs it as root (a backend of another mode would run as the unprivileged lp user and
+# could not write here); a scheduler running as a plain user runs it as that user.
 backend=$dir/bin/backend/morvelcopy
 cat > "$backend" <<BACKEND
 #!/bin/sh
