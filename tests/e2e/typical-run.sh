@@ -41,9 +41,14 @@ cleanup() {
     wait "$cupsd_pid" 2>/dev/null || true
   fi
   stop_xvfb
+  # For a closer look: E2E_KEEP=DIR keeps the printed pages, the scheduler's folder and the
+  # program's output.
+  [ -z "${E2E_KEEP:-}" ] || cp -r "$work" "$E2E_KEEP" 2>/dev/null || true
   rm -rf "$work"
 }
 trap cleanup EXIT
+# Stopped from outside (a test timeout, Ctrl+C): still end the program, Xvfb and cupsd.
+trap 'exit 143' TERM INT HUP
 
 step="starting"
 fail() {
@@ -55,8 +60,6 @@ fail() {
       echo "  \"$(xdotool getwindowname "$id" 2>/dev/null)\"" >&2
     done
   fi
-  # For a closer look: E2E_KEEP=DIR keeps the scheduler's folder and the program's output.
-  [ -z "${E2E_KEEP:-}" ] || cp -r "$work" "$E2E_KEEP" 2>/dev/null || true
   exit 1
 }
 
@@ -91,6 +94,17 @@ focus() {
   sleep 0.2
 }
 
+# wait_active CAPTION: waits until the program itself has given that window the keyboard,
+# which shows that the button that presents it has done its work.
+wait_active() {
+  local id deadline=$((SECONDS + 10))
+  id=$(wait_for_window "$1" 10) || fail "the window \"$1\" did not show within 10 s"
+  until [ "$(xdotool getwindowfocus 2>/dev/null)" = "$id" ]; do
+    [ $SECONDS -lt $deadline ] || fail "the window \"$1\" did not come to the front within 10 s"
+    sleep 0.1
+  done
+}
+
 wait_gone() {
   local deadline=$((SECONDS + 10))
   while xdotool search --onlyvisible --name "^$1\$" >/dev/null 2>&1; do
@@ -121,22 +135,56 @@ wait_for_job() {
   job_pdf=$(find "$jobs_dir" -maxdepth 1 -name 'job-*.pdf' | sort -V | sed -n "${1}p")
 }
 
-# check_page PDF EXPECTED_LINES: each expected line must be a line of the page's text, laid
-# out as printed (runs of blanks squeezed to one). Figures on the same line prove that an
-# amount is printed on its label's row.
+# page_rows PDF: the page's text row by row, top to bottom: the words of a row in order
+# from the left, one blank between them, then a tab and the right edge (pt) of the last one.
+page_rows() {
+  pdftotext -bbox "$1" - \
+    | sed -n 's/.*<word xMin="\([^"]*\)" yMin="\([^"]*\)" xMax="\([^"]*\)" yMax="[^"]*">\(.*\)<\/word>.*/\2 \1 \3 \4/p' \
+    | sed -e 's/&lt;/</g' -e 's/&gt;/>/g' -e 's/&quot;/"/g' -e "s/&apos;/'/g" -e "s/&#39;/'/g" \
+          -e 's/&amp;/\&/g' \
+    | sort -k1,1g -k2,2g \
+    | awk '
+        function flush() { if (text != "") printf "%s\t%.2f\n", text, right }
+        {
+          y = $1; x2 = $3
+          word = $0; sub(/^[^ ]+ [^ ]+ [^ ]+ /, "", word)
+          # Words of one row share their top within a point or two; rows are 10 pt apart.
+          if (text == "" || y - top > 2) { flush(); text = word; top = y }
+          else text = text " " word
+          right = x2
+        }
+        END { flush() }'
+}
+
+# check_page PDF WHAT EXPECTED: each expected line must be a whole row of the page. A line
+# may end in "@EDGE": the row's last amount is then right-aligned on that edge (inches);
+# the edges are checked against one another, since the page's margin is the printer's.
 check_page() {
-  local pdf=$1 what=$2 expected=$3 text missing=0 line
-  text=$(pdftotext -layout "$pdf" - | sed -e 's/[[:space:]]\+/ /g' -e 's/^ //' -e 's/ $//')
+  local pdf=$1 what=$2 expected=$3 rows line text edge right offset ref= bad=0
+  rows=$(page_rows "$pdf")
   while IFS= read -r line; do
     [ -n "$line" ] || continue
-    if ! grep -qxF -- "$line" <<<"$text"; then
-      echo "missing on the $what: [$line]"
-      missing=1
+    text=${line%@*}
+    edge=
+    [ "$text" = "$line" ] || edge=${line##*@}
+    right=$(awk -F '\t' -v t="$text" '$1 == t { print $2; exit }' <<<"$rows")
+    if [ -z "$right" ]; then
+      echo "missing on the $what: [$text]" >&2
+      bad=1
+      continue
+    fi
+    [ -n "$edge" ] || continue
+    offset=$(awk -v r="$right" -v e="$edge" 'BEGIN { printf "%.2f", r - e * 72 }')
+    [ -n "$ref" ] || ref=$offset
+    if ! awk -v a="$offset" -v b="$ref" 'BEGIN { d = a - b; exit !(d < 1 && d > -1) }'; then
+      echo "on the $what, [$text] ends at ${right} pt, not on the ${edge} in edge" \
+           "(margin ${ref} pt from the first row checked)" >&2
+      bad=1
     fi
   done <<<"$expected"
-  if [ "$missing" -ne 0 ]; then
-    echo "--- the $what as printed ---"
-    echo "$text"
+  if [ "$bad" -ne 0 ]; then
+    echo "--- the $what as printed (row, right edge in pt) ---" >&2
+    echo "$rows" >&2
     fail "the $what does not show the figures worked out by hand"
   fi
 }
@@ -154,9 +202,10 @@ houseloss)
   # Asha Verma: self-occupied house with a loan after 1-4-99 (a loss), 80C above 150000,
   # 80CCF above its 20000 ceiling, New Pension Scheme, no increment.
   name="Asha Verma"
-  nps_keys=(Up)                 # "N" -> "Y", picked from the list
-  hra_class="Y"
-  tpa_class="Oth."
+  # Each selection is a command: keys picked from the list, or text typed over the entry.
+  nps_choice=(keys Up)                         # "N" -> "Y"
+  hra_choice=(typein Y)                        # "X" typed over with "Y"
+  tpa_choice=(keys alt+Down Down Return)       # the list opened: "A/A-1" -> "Oth."
   increment=off
   bp=30000 gp=5400
   others=(0 3500 0 0 0 0)       # arrears, bonus, OTA, tuition fee, honorarium, other
@@ -177,19 +226,27 @@ houseloss)
   #   grand total 1088732 + bonus 3500 = 1092232.
   # DA arrears row: DA 3540 + 3540 = 7080, MGC 354 + 354 = 708, TPA 160 + 160 = 320,
   #   total 7080 + 708 + 320 = 8108.
-  salary_rows="Mar 14 30000 5400 35400 7080 7080 3200 88160
-Jun 14 30000 5400 35400 7080 7080 3200 88160
-Jul 14 30000 5400 37878 7080 7328 3312 90998
-Feb 15 30000 5400 37878 7080 7328 3312 90998
-DA Arr. 7080 708 320 8108
-Totals 360000 64800 451704 84960 87652 39616 1088732
-Other Allowances :- 0
-Over Time Allowance :- 0
-Honorarium :- 0
-Tuition Fee :- 0
-Bonus :- 3500
-Arrears :- 0
-GRAND TOTAL :- 1092232"
+  salary_rows="Mar 14 30000 5400 35400 7080 7080 3200 88160@8
+Apr 14 30000 5400 35400 7080 7080 3200 88160@8
+May 14 30000 5400 35400 7080 7080 3200 88160@8
+Jun 14 30000 5400 35400 7080 7080 3200 88160@8
+Jul 14 30000 5400 37878 7080 7328 3312 90998@8
+Aug 14 30000 5400 37878 7080 7328 3312 90998@8
+Sep 14 30000 5400 37878 7080 7328 3312 90998@8
+Oct 14 30000 5400 37878 7080 7328 3312 90998@8
+Nov 14 30000 5400 37878 7080 7328 3312 90998@8
+Dec 14 30000 5400 37878 7080 7328 3312 90998@8
+Jan 15 30000 5400 37878 7080 7328 3312 90998@8
+Feb 15 30000 5400 37878 7080 7328 3312 90998@8
+DA Arr. 7080 708 320 8108@8
+Totals 360000 64800 451704 84960 87652 39616 1088732@8
+Other Allowances :- 0@8
+Over Time Allowance :- 0@8
+Honorarium :- 0@8
+Tuition Fee :- 0@8
+Bonus :- 3500@8
+Arrears :- 0@8
+GRAND TOTAL :- 1092232@8"
   # Back: gross 1092232; TPA exemption 12 months x 800 (each month's TPA is above 800) = 9600.
   # HRA sheet: salary 360000 + 451704 + 64800 = 876504; 10% = Round(87650.4) = 87650;
   #   rent 150000 - 87650 = 62350, below the HRA drawn 84960, so the exemption is 62350.
@@ -213,56 +270,56 @@ GRAND TOTAL :- 1092232"
   #   total 34226 + 1027 = 35253; balance 35253 - 30000 = 5253.
   tax_lines="CALCULATION OF INCOME TAX FOR THE YEAR 2014-15
 Asha Verma
-Gross Salary :- 1092232
-Transport Allowance :- 9600
-House Rent Allowance :- 62350 71950
-1020282
-Annual Rental Value 0
-Less Property Taxes :- 0
-Gross Income from House Property :- 0
-Repairs & Maintenance :- 0
-Interest on Borrowed Capital :- 215000
-Others :- 0 200000
--200000
-INCOME FROM 'OTHER SOURCES' :- 12500
-GROSS TOTAL INCOME :- 832782
-GPF - 60000
-CGEGIS - 960
-HBA - 0
-LIC - 45000
-PPF - 50000
-NSC - 10000
-NSC Interest - 2500
-Tuition Fee (I) - 12000
-Tuition Fee (II) - 0
-Infrastructure Bonds - 0
-Other Savings - 0
-Total (80C) - 180460
-Jeevan Suraksha (80CCC) :- 0
-NPS (EC + GC) (80CCD):- 175304
-Total(80C+80CCC+80CCD) - 237652
-Infrastructure Bonds (80CCF) - 20000
-Mediclaim/CGHS (80D) : - 18000
-Donations (80G) :- 5000
-Other Deductions :- 0
-Total Deductions u/s 80 :- 280652
-NET TAXABLE INCOME :- 552130
-GROSS TAX :- 35426
-Relief u/s 87A :- 0
-Relief u/s 89 :- 1200
-NET TAX :- 34226
-Education Cess :- 1027
-TOTAL TAX :- 35253
-TAX DEDUCTED :- 30000
-BALANCE TAX :- 5253"
+Gross Salary :- 1092232@6
+Transport Allowance :- 9600@5
+House Rent Allowance :- 62350 71950@6
+1020282@7
+Annual Rental Value 0@6
+Less Property Taxes :- 0@6
+Gross Income from House Property :- 0@6
+Repairs & Maintenance :- 0@5
+Interest on Borrowed Capital :- 215000@5
+Others :- 0 200000@6
+-200000@7
+INCOME FROM 'OTHER SOURCES' :- 12500@7
+GROSS TOTAL INCOME :- 832782@7
+GPF - 60000@5
+CGEGIS - 960@5
+HBA - 0@5
+LIC - 45000@5
+PPF - 50000@5
+NSC - 10000@5
+NSC Interest - 2500@5
+Tuition Fee (I) - 12000@5
+Tuition Fee (II) - 0@5
+Infrastructure Bonds - 0@5
+Other Savings - 0@5
+Total (80C) - 180460@5
+Jeevan Suraksha (80CCC) :- 0@5
+NPS (EC + GC) (80CCD):- 175304@5
+Total(80C+80CCC+80CCD) - 237652@6
+Infrastructure Bonds (80CCF) - 20000@6
+Mediclaim/CGHS (80D) : - 18000@6
+Donations (80G) :- 5000@6
+Other Deductions :- 0@6
+Total Deductions u/s 80 :- 280652@7
+NET TAXABLE INCOME :- 552130@7
+GROSS TAX :- 35426@7
+Relief u/s 87A :- 0@7
+Relief u/s 89 :- 1200@7
+NET TAX :- 34226@7
+Education Cess :- 1027@7
+TOTAL TAX :- 35253@7
+TAX DEDUCTED :- 30000@7
+BALANCE TAX :- 5253@7"
   ;;
 rebate)
   # Bala Krishnan: net taxable income below 500000 with the 87A relief; let-out house with an
   # income; no pension scheme, no increment.
   name="Bala Krishnan"
-  nps_keys=()                   # stays "N"
-  hra_class="Z"
-  tpa_class="A/A-1"
+  nps_choice=(true)                            # stays "N"
+  hra_choice=(keys Down Down)                  # "X" -> "Y" -> "Z"
+  tpa_choice=(true)                            # stays "A/A-1"
   increment=off
   bp=10000 gp=2000
   others=(0 0 2500 0 1500 0)
@@ -278,19 +335,27 @@ rebate)
   #   = 2720 + 113600 + 234816 = 351136; grand total 351136 + OTA 2500 + honorarium 1500
   #   = 355136.
   # DA arrears row: 2400, MGC 0, TPA 320, total 2720.
-  salary_rows="Mar 14 10000 2000 12000 1200 0 3200 28400
-Jun 14 10000 2000 12000 1200 0 3200 28400
-Jul 14 10000 2000 12840 1200 0 3312 29352
-Feb 15 10000 2000 12840 1200 0 3312 29352
-DA Arr. 2400 0 320 2720
-Totals 120000 24000 153120 14400 0 39616 351136
-Other Allowances :- 0
-Over Time Allowance :- 2500
-Honorarium :- 1500
-Tuition Fee :- 0
-Bonus :- 0
-Arrears :- 0
-GRAND TOTAL :- 355136"
+  salary_rows="Mar 14 10000 2000 12000 1200 0 3200 28400@8
+Apr 14 10000 2000 12000 1200 0 3200 28400@8
+May 14 10000 2000 12000 1200 0 3200 28400@8
+Jun 14 10000 2000 12000 1200 0 3200 28400@8
+Jul 14 10000 2000 12840 1200 0 3312 29352@8
+Aug 14 10000 2000 12840 1200 0 3312 29352@8
+Sep 14 10000 2000 12840 1200 0 3312 29352@8
+Oct 14 10000 2000 12840 1200 0 3312 29352@8
+Nov 14 10000 2000 12840 1200 0 3312 29352@8
+Dec 14 10000 2000 12840 1200 0 3312 29352@8
+Jan 15 10000 2000 12840 1200 0 3312 29352@8
+Feb 15 10000 2000 12840 1200 0 3312 29352@8
+DA Arr. 2400 0 320 2720@8
+Totals 120000 24000 153120 14400 0 39616 351136@8
+Other Allowances :- 0@8
+Over Time Allowance :- 2500@8
+Honorarium :- 1500@8
+Tuition Fee :- 0@8
+Bonus :- 0@8
+Arrears :- 0@8
+GRAND TOTAL :- 355136@8"
   # Back: gross 355136; TPA exemption 12 x 800 = 9600.
   # HRA sheet: salary 120000 + 153120 + 24000 = 297120; 10% = 29712;
   #   rent 36000 - 29712 = 6288, below the HRA drawn 14400: exemption 6288.
@@ -313,45 +378,45 @@ GRAND TOTAL :- 355136"
   #   balance 6879 - 6000 = 879.
   tax_lines="CALCULATION OF INCOME TAX FOR THE YEAR 2014-15
 Bala Krishnan
-Gross Salary :- 355136
-Transport Allowance :- 9600
-House Rent Allowance :- 6288 15888
-339248
-Annual Rental Value 60000
-Less Property Taxes :- 3000
-Gross Income from House Property :- 57000
-Repairs & Maintenance :- 17100
-Interest on Borrowed Capital :- 0
-Others :- 0 17100
-39900
-INCOME FROM 'OTHER SOURCES' :- 4000
-GROSS TOTAL INCOME :- 383148
-GPF - 24000
-CGEGIS - 360
-LIC - 10000
-Total (80C) - 34360
-NPS (EC + GC) (80CCD):- 0
-Total(80C+80CCC+80CCD) - 34360
-Infrastructure Bonds (80CCF) - 0
-Mediclaim/CGHS (80D) : - 12000
-Total Deductions u/s 80 :- 46360
-NET TAXABLE INCOME :- 336790
-GROSS TAX :- 8679
-Relief u/s 87A :- 2000
-Relief u/s 89 :- 0
-NET TAX :- 6679
-Education Cess :- 200
-TOTAL TAX :- 6879
-TAX DEDUCTED :- 6000
-BALANCE TAX :- 879"
+Gross Salary :- 355136@6
+Transport Allowance :- 9600@5
+House Rent Allowance :- 6288 15888@6
+339248@7
+Annual Rental Value 60000@6
+Less Property Taxes :- 3000@6
+Gross Income from House Property :- 57000@6
+Repairs & Maintenance :- 17100@5
+Interest on Borrowed Capital :- 0@5
+Others :- 0 17100@6
+39900@7
+INCOME FROM 'OTHER SOURCES' :- 4000@7
+GROSS TOTAL INCOME :- 383148@7
+GPF - 24000@5
+CGEGIS - 360@5
+LIC - 10000@5
+Total (80C) - 34360@5
+NPS (EC + GC) (80CCD):- 0@5
+Total(80C+80CCC+80CCD) - 34360@6
+Infrastructure Bonds (80CCF) - 0@6
+Mediclaim/CGHS (80D) : - 12000@6
+Total Deductions u/s 80 :- 46360@7
+NET TAXABLE INCOME :- 336790@7
+GROSS TAX :- 8679@7
+Relief u/s 87A :- 2000@7
+Relief u/s 89 :- 0@7
+NET TAX :- 6679@7
+Education Cess :- 200@7
+TOTAL TAX :- 6879@7
+TAX DEDUCTED :- 6000@7
+BALANCE TAX :- 879@7"
   ;;
 topslab)
   # Chitra Rao: net taxable income above 1000000, the July increment ticked, mediclaim
   # typed above its 30000 ceiling (the program's message is answered with Enter).
   name="Chitra Rao"
-  nps_keys=(ctrl+a Y)           # typed over the "N"
-  hra_class="X"
-  tpa_class="A/A-1"
+  nps_choice=(keys ctrl+a Y)                   # typed over the "N"
+  hra_choice=(typein X)                        # the same entry typed again
+  tpa_choice=(typein A/A-1)
   increment=on
   bp=50000 gp=8700
   others=(12000 0 0 0 0 8000)
@@ -374,19 +439,27 @@ topslab)
   #   total 2 x 6777 + 4 x 153150 + 8 x 162455 = 13554 + 612600 + 1299640 = 1925794;
   #   grand total 1925794 + arrears 12000 + other 8000 = 1945794.
   # DA arrears row: 11740, MGC 1174, TPA 640, total 13554.
-  salary_rows="Mar 14 50000 8700 58700 17610 11740 6400 153150
-Jun 14 50000 8700 58700 17610 11740 6400 153150
-Jul 14 51770 8700 64703 18141 12517 6624 162455
-Feb 15 51770 8700 64703 18141 12517 6624 162455
-DA Arr. 11740 1174 640 13554
-Totals 614160 104400 764164 215568 148270 79232 1925794
-Other Allowances :- 8000
-Over Time Allowance :- 0
-Honorarium :- 0
-Tuition Fee :- 0
-Bonus :- 0
-Arrears :- 12000
-GRAND TOTAL :- 1945794"
+  salary_rows="Mar 14 50000 8700 58700 17610 11740 6400 153150@8
+Apr 14 50000 8700 58700 17610 11740 6400 153150@8
+May 14 50000 8700 58700 17610 11740 6400 153150@8
+Jun 14 50000 8700 58700 17610 11740 6400 153150@8
+Jul 14 51770 8700 64703 18141 12517 6624 162455@8
+Aug 14 51770 8700 64703 18141 12517 6624 162455@8
+Sep 14 51770 8700 64703 18141 12517 6624 162455@8
+Oct 14 51770 8700 64703 18141 12517 6624 162455@8
+Nov 14 51770 8700 64703 18141 12517 6624 162455@8
+Dec 14 51770 8700 64703 18141 12517 6624 162455@8
+Jan 15 51770 8700 64703 18141 12517 6624 162455@8
+Feb 15 51770 8700 64703 18141 12517 6624 162455@8
+DA Arr. 11740 1174 640 13554@8
+Totals 614160 104400 764164 215568 148270 79232 1925794@8
+Other Allowances :- 8000@8
+Over Time Allowance :- 0@8
+Honorarium :- 0@8
+Tuition Fee :- 0@8
+Bonus :- 0@8
+Arrears :- 12000@8
+GRAND TOTAL :- 1945794@8"
   # Back: gross 1945794; TPA exemption 12 x 800 = 9600.
   # HRA sheet: salary 614160 + 764164 + 104400 = 1482724; 10% = Round(148272.4) = 148272;
   #   rent 360000 - 148272 = 211728, below the HRA drawn 215568: exemption 211728.
@@ -410,40 +483,40 @@ GRAND TOTAL :- 1945794"
   #   balance 270523 - 250000 = 20523.
   tax_lines="CALCULATION OF INCOME TAX FOR THE YEAR 2014-15
 Chitra Rao
-Gross Salary :- 1945794
-Transport Allowance :- 9600
-House Rent Allowance :- 211728 221328
-1724466
-Annual Rental Value 240000
-Less Property Taxes :- 9600
-Gross Income from House Property :- 230400
-Repairs & Maintenance :- 69120
-Interest on Borrowed Capital :- 100000
-Others :- 5000 174120
-56280
-INCOME FROM 'OTHER SOURCES' :- 25000
-GROSS TOTAL INCOME :- 1805746
-GPF - 0
-LIC - 40000
-PPF - 100000
-Tuition Fee (I) - 15000
-Tuition Fee (II) - 15000
-Total (80C) - 170000
-Jeevan Suraksha (80CCC) :- 10000
-NPS (EC + GC) (80CCD):- 296540
-Total(80C+80CCC+80CCD) - 298270
-Mediclaim/CGHS (80D) : - 30000
-Donations (80G) :- 2000
-Total Deductions u/s 80 :- 330270
-NET TAXABLE INCOME :- 1475480
-GROSS TAX :- 267644
-Relief u/s 87A :- 0
-Relief u/s 89 :- 5000
-NET TAX :- 262644
-Education Cess :- 7879
-TOTAL TAX :- 270523
-TAX DEDUCTED :- 250000
-BALANCE TAX :- 20523"
+Gross Salary :- 1945794@6
+Transport Allowance :- 9600@5
+House Rent Allowance :- 211728 221328@6
+1724466@7
+Annual Rental Value 240000@6
+Less Property Taxes :- 9600@6
+Gross Income from House Property :- 230400@6
+Repairs & Maintenance :- 69120@5
+Interest on Borrowed Capital :- 100000@5
+Others :- 5000 174120@6
+56280@7
+INCOME FROM 'OTHER SOURCES' :- 25000@7
+GROSS TOTAL INCOME :- 1805746@7
+GPF - 0@5
+LIC - 40000@5
+PPF - 100000@5
+Tuition Fee (I) - 15000@5
+Tuition Fee (II) - 15000@5
+Total (80C) - 170000@5
+Jeevan Suraksha (80CCC) :- 10000@5
+NPS (EC + GC) (80CCD):- 296540@5
+Total(80C+80CCC+80CCD) - 298270@6
+Mediclaim/CGHS (80D) : - 30000@6
+Donations (80G) :- 2000@6
+Total Deductions u/s 80 :- 330270@7
+NET TAXABLE INCOME :- 1475480@7
+GROSS TAX :- 267644@7
+Relief u/s 87A :- 0@7
+Relief u/s 89 :- 5000@7
+NET TAX :- 262644@7
+Education Cess :- 7879@7
+TOTAL TAX :- 270523@7
+TAX DEDUCTED :- 250000@7
+BALANCE TAX :- 20523@7"
   ;;
 *)
   fail "no such employee: $employee"
@@ -463,9 +536,9 @@ step="salary sheet"
 keys Tab                               # salary "Calc."
 press space
 focus "$salary_caption"                # the focus is in cbonps
-[ ${#nps_keys[@]} -eq 0 ] || keys "${nps_keys[@]}"
-keys Tab; typein "$hra_class"          # cboclass1: its text is selected on entry
-keys Tab; typein "$tpa_class"          # cboclass3
+"${nps_choice[@]}"
+keys Tab; "${hra_choice[@]}"           # cboclass1: its text is selected on entry
+keys Tab; "${tpa_choice[@]}"           # cboclass3
 keys Tab                               # chkinc, ticked at start
 [ "$increment" = on ] || keys space
 keys Tab; typein "$bp"                 # txtbp(0), copied down to Feb 15
@@ -478,6 +551,7 @@ for amount in "${others[@]}"; do
 done
 press Return                           # Calculate, the default button
 press alt+b                            # Back: the sheet stays open behind the main sheet
+wait_active "$main_caption"
 
 step="HRA sheet"
 focus "$main_caption"                  # the focus is on the HRA "Calc."
@@ -551,8 +625,8 @@ wait_for_job 2
 salary_pdf=$job_pdf
 check_page "$salary_pdf" "salary statement" "DETAILS OF SALARY RECEIVED FOR THE YEAR 2014 - 2015
 $name
-Month Basic GP Dearness HRA MGC Tpt. All. Total
-Pay Allowance
+Month Basic GP Dearness HRA MGC Tpt. All. Total@8
+Pay Allowance@4
 $salary_rows
 Generated by Morvel1314"
 # The salary statement is a landscape page.
