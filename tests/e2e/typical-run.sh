@@ -634,6 +634,12 @@ pdfinfo "$salary_pdf" | grep -q '^Page rot: *90' || pdfinfo "$salary_pdf" | awk 
   || fail "the salary statement is not a landscape page: $(pdfinfo "$salary_pdf" | grep -i page)"
 
 step="exit"
+# Nothing printed twice, and no message left open: only the two sheets still show.
+[ "$(jobs_printed)" -eq 2 ] || fail "$(jobs_printed) jobs reached the printer, not 2"
+showing=$(for id in $(xdotool search --onlyvisible --name . 2>/dev/null); do
+  xdotool getwindowname "$id"; done | sort)
+[ "$showing" = "$(printf '%s\n' "$salary_caption" "$main_caption" | sort)" ] \
+  || fail "other windows than the main and salary sheets show"
 focus "$main_caption"
 xdotool key alt+x
 status=0
