@@ -260,6 +260,7 @@ GRAND TOTAL :- 1092232@8"
   # 80CCD both contributions 87652 (from the salary sheet); 80C + 80CCC + employee's share =
   #   180460 + 0 + 87652 = 268112 > 150000, so 150000 + 87652 = 237652.
   # 80CCF 25000 is cut to 20000. Grand total 237652 + 18000 + 5000 + 20000 + 0 = 280652.
+  # The printed NPS row adds both shares: 87652 + 87652 = 175304.
   relief89=1200
   tax_deducted=30000
   # Main sheet: exempt 9600 + 62350 = 71950; salary income 1092232 - 71950 = 1020282;
@@ -393,12 +394,23 @@ INCOME FROM 'OTHER SOURCES' :- 4000@7
 GROSS TOTAL INCOME :- 383148@7
 GPF - 24000@5
 CGEGIS - 360@5
+HBA - 0@5
 LIC - 10000@5
+PPF - 0@5
+NSC - 0@5
+NSC Interest - 0@5
+Tuition Fee (I) - 0@5
+Tuition Fee (II) - 0@5
+Infrastructure Bonds - 0@5
+Other Savings - 0@5
 Total (80C) - 34360@5
+Jeevan Suraksha (80CCC) :- 0@5
 NPS (EC + GC) (80CCD):- 0@5
 Total(80C+80CCC+80CCD) - 34360@6
 Infrastructure Bonds (80CCF) - 0@6
 Mediclaim/CGHS (80D) : - 12000@6
+Donations (80G) :- 0@6
+Other Deductions :- 0@6
 Total Deductions u/s 80 :- 46360@7
 NET TAXABLE INCOME :- 336790@7
 GROSS TAX :- 8679@7
@@ -473,6 +485,7 @@ GRAND TOTAL :- 1945794@8"
   # 80C 40000 + 100000 + 15000 + 15000 = 170000; 80CCC 10000; both NPS shares 148270;
   #   170000 + 10000 + 148270 = 328270 > 150000, so 150000 + 148270 = 298270.
   # Mediclaim 35000 is cut to 30000. Grand total 298270 + 30000 + 2000 = 330270.
+  # The printed NPS row adds both shares: 148270 + 148270 = 296540.
   relief89=5000
   tax_deducted=250000
   # Main sheet: exempt 9600 + 211728 = 221328; salary income 1945794 - 221328 = 1724466;
@@ -497,16 +510,24 @@ Others :- 5000 174120@6
 INCOME FROM 'OTHER SOURCES' :- 25000@7
 GROSS TOTAL INCOME :- 1805746@7
 GPF - 0@5
+CGEGIS - 0@5
+HBA - 0@5
 LIC - 40000@5
 PPF - 100000@5
+NSC - 0@5
+NSC Interest - 0@5
 Tuition Fee (I) - 15000@5
 Tuition Fee (II) - 15000@5
+Infrastructure Bonds - 0@5
+Other Savings - 0@5
 Total (80C) - 170000@5
 Jeevan Suraksha (80CCC) :- 10000@5
 NPS (EC + GC) (80CCD):- 296540@5
 Total(80C+80CCC+80CCD) - 298270@6
+Infrastructure Bonds (80CCF) - 0@6
 Mediclaim/CGHS (80D) : - 30000@6
 Donations (80G) :- 2000@6
+Other Deductions :- 0@6
 Total Deductions u/s 80 :- 330270@7
 NET TAXABLE INCOME :- 1475480@7
 GROSS TAX :- 267644@7
@@ -616,7 +637,13 @@ keys Tab; typein "$tax_deducted"
 press Return                           # Calculate
 press alt+p                            # Print: the tax statement
 wait_for_job 1
-check_page "$job_pdf" "tax statement" "$tax_lines"
+check_page "$job_pdf" "tax statement" "INCOME FROM 'SALARY'
+Less Allowances Exempt u/s 10 :-
+INCOME FROM 'HOUSE PROPERTY'
+Less Deductions u/s 24 :-
+Deductions u/s 80 :-
+Section 80C :-
+$tax_lines"
 
 step="salary statement"
 focus "$salary_caption"
