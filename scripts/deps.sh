@@ -8,6 +8,7 @@ run_packages=(
   cmake g++ make
   qt6-base-dev libgl-dev qt6-qpa-plugins libqt6printsupport6
   fonts-wine fonts-dejavu-core xdg-utils
+  librsvg2-bin
 )
 test_packages=(
   xvfb x11-utils xdotool
@@ -15,7 +16,7 @@ test_packages=(
   poppler-utils
   clang libclang-rt-14-dev
   libbenchmark-dev
-  librsvg2-bin desktop-file-utils appstream dpkg-dev python3
+  desktop-file-utils appstream dpkg-dev python3
 )
 
 wanted=("${run_packages[@]}")

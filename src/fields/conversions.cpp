@@ -43,6 +43,17 @@ double readRadix(const QString &text, qsizetype start, int base)
     return value;
 }
 
+// The format of number text: decimal point ".", no grouping.
+const QLocale &programFormat()
+{
+    static const QLocale format = [] {
+        QLocale c = QLocale::c();
+        c.setNumberOptions(QLocale::RejectGroupSeparator);
+        return c;
+    }();
+    return format;
+}
+
 } // namespace
 
 double readAmount(const QString &text)
@@ -103,17 +114,16 @@ std::optional<double> readStrict(const QString &text, const QLocale &locale)
 
     bool ok = false;
     double value = locale.toDouble(trimmed, &ok);
-    if (!ok) {
-        static const QLocale programFormat = [] {
-            QLocale c = QLocale::c();
-            c.setNumberOptions(QLocale::RejectGroupSeparator);
-            return c;
-        }();
-        value = programFormat.toDouble(trimmed, &ok);
-    }
+    if (!ok)
+        value = programFormat().toDouble(trimmed, &ok);
     if (!ok || !std::isfinite(value))
         return std::nullopt;
     return value;
+}
+
+std::optional<double> readNumberText(const QString &text)
+{
+    return readStrict(text, programFormat());
 }
 
 QString numberText(double value)

@@ -22,6 +22,10 @@ double readAmount(const QString &text);
 // reads back on another. Empty text, anything else, and values beyond a double: nullopt.
 std::optional<double> readStrict(const QString &text, const QLocale &locale = QLocale());
 
+// Reading of text the program wrote itself (number text): strict, whatever the desktop's
+// number format, so that "1.234" is always one rupee and a fraction.
+std::optional<double> readNumberText(const QString &text);
+
 // Number text: the shortest text with at most 15 significant digits, no grouping, no
 // trailing zeros; exponent form from 1E+15 up ("1E+15") and below 1E-4 ("1E-05").
 // The value must be finite; -0 is written as "0".

@@ -17,6 +17,7 @@ private slots:
     void lenientReadingIgnoresDesktopLocale();
     void strictReading_data();
     void strictReading();
+    void programTextIgnoresDesktopFormat();
     void numberText_data();
     void numberText();
     void numberTextRoundTrips_data();
@@ -145,6 +146,17 @@ void tst_Conversions::strictReading()
         QCOMPARE(*value, expected);
 }
 
+void tst_Conversions::programTextIgnoresDesktopFormat()
+{
+    const QLocale saved;
+    QLocale::setDefault(QLocale(QLocale::German, QLocale::Germany));
+    QCOMPARE(readNumberText("1.234"), std::optional<double>(1.234)); // German would read 1234
+    QCOMPARE(readNumberText("-74400"), std::optional<double>(-74400));
+    QVERIFY(!readNumberText("1,234"));
+    QVERIFY(!readNumberText(""));
+    QLocale::setDefault(saved);
+}
+
 void tst_Conversions::numberText_data()
 {
     QTest::addColumn<double>("value");
@@ -191,6 +203,9 @@ void tst_Conversions::numberTextRoundTrips()
     const std::optional<double> strict = readStrict(text, QLocale(QLocale::German));
     QVERIFY(strict);
     QCOMPARE(*strict, value);
+    const std::optional<double> own = readNumberText(text);
+    QVERIFY(own);
+    QCOMPARE(*own, value);
 }
 
 void tst_Conversions::roundHalfEven_data()

@@ -7,7 +7,6 @@
 #include <QPushButton>
 #include <QTest>
 #include <QTimer>
-#include <memory>
 
 namespace testsupport {
 
@@ -22,27 +21,51 @@ MessageRecorder::~MessageRecorder()
     fields::setMessageHandler(std::move(m_previous));
 }
 
-void answerNextMessageBox(AnsweredBox *record, int timeoutMs)
+namespace {
+
+// Polls for the modal box on a timer; deletes itself once it answered or gave up.
+class BoxAnswerer : public QObject
 {
-    auto clock = std::make_shared<QElapsedTimer>();
-    clock->start();
-    auto poll = std::make_shared<std::function<void()>>();
-    *poll = [record, clock, timeoutMs, poll] {
+public:
+    BoxAnswerer(AnsweredBox *record, int timeoutMs)
+        : m_record(record)
+        , m_timeoutMs(timeoutMs)
+    {
+        m_clock.start();
+        QTimer::singleShot(0, this, &BoxAnswerer::poll);
+    }
+
+private:
+    void poll()
+    {
         auto *box = qobject_cast<QMessageBox *>(QApplication::activeModalWidget());
         if (!box) {
-            if (clock->elapsed() < timeoutMs)
-                QTimer::singleShot(10, *poll);
+            if (m_clock.elapsed() < m_timeoutMs)
+                QTimer::singleShot(10, this, &BoxAnswerer::poll);
+            else
+                deleteLater();
             return;
         }
-        record->seen = true;
-        record->text = box->text();
-        record->caption = box->windowTitle();
-        record->buttonCount = int(box->buttons().size());
-        record->okOnly = box->standardButtons() == QMessageBox::Ok;
-        record->hasIcon = box->icon() != QMessageBox::NoIcon;
+        m_record->seen = true;
+        m_record->text = box->text();
+        m_record->caption = box->windowTitle();
+        m_record->buttonCount = int(box->buttons().size());
+        m_record->okOnly = box->standardButtons() == QMessageBox::Ok;
+        m_record->hasIcon = box->icon() != QMessageBox::NoIcon;
+        deleteLater();
         box->button(QMessageBox::Ok)->click();
-    };
-    QTimer::singleShot(0, *poll);
+    }
+
+    AnsweredBox *m_record;
+    int m_timeoutMs;
+    QElapsedTimer m_clock;
+};
+
+} // namespace
+
+void answerNextMessageBox(AnsweredBox *record, int timeoutMs)
+{
+    new BoxAnswerer(record, timeoutMs);
 }
 
 void retype(QWidget *field, const QString &text)

@@ -275,7 +275,7 @@ void Form4::cmdbk_Click()
 {
     // The income is the program's own number text: read it in that format, whatever the
     // desktop's regional settings.
-    const std::optional<double> income = fields::readStrict(txtihp->text(), QLocale::c());
+    const std::optional<double> income = fields::readNumberText(txtihp->text());
     if (!income) {
         disableGuards();
         fields::showMessage(this,

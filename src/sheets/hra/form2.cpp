@@ -181,7 +181,7 @@ void Form2::cmdback_Click()
 {
     // The exemption is the program's own number text: read it in that format, whatever
     // the desktop's regional settings.
-    const std::optional<double> exempt = fields::readStrict(txthrx->text(), QLocale::c());
+    const std::optional<double> exempt = fields::readNumberText(txthrx->text());
     if (!exempt) {
         disableGuards();
         fields::showMessage(this,

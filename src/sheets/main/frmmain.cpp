@@ -267,7 +267,7 @@ void frmmain::cmdcalhr_Click()
 {
     // These hidden fields only ever hold number text written by the salary sheet.
     auto readHidden = [](const QLineEdit *field) {
-        return fields::readStrict(field->text()).value_or(readAmount(field->text()));
+        return fields::readNumberText(field->text()).value_or(readAmount(field->text()));
     };
     const double basicPay = readHidden(txtbp);
     const double dearness = readHidden(txtda);
