@@ -5,6 +5,8 @@
 #include "fields/amountfield.h"
 #include "fields/conversions.h"
 #include "fields/messages.h"
+#include "print/printing.h"
+#include "print/sheetfields.h"
 #include "sheets/deductions/frmreb88.h"
 #include "sheets/hra/form2.h"
 #include "sheets/house/form4.h"
@@ -297,6 +299,10 @@ void frmmain::cmdcalded80_Click()
 
 void frmmain::cmdprint_Click()
 {
+    // The break-ups come from the sub-sheets themselves; one never opened is created unseen
+    // and prints its start-up values.
+    print::printTaxStatement(this, print::taxStatementFields(*this, *m_forms.houseSheet(),
+                                                             *m_forms.deductionsSheet()));
 }
 
 void frmmain::cmdexit_Click()

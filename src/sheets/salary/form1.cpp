@@ -4,6 +4,8 @@
 #include "fields/amountfield.h"
 #include "fields/conversions.h"
 #include "fields/messages.h"
+#include "print/printing.h"
+#include "print/sheetfields.h"
 #include "sheets/main/frmmain.h"
 #include "sheets/salary/pay.h"
 
@@ -455,6 +457,7 @@ bool Form1::calculate()
 
 void Form1::cmdprn_Click()
 {
+    print::printSalaryStatement(this, print::salaryStatementFields(*this));
 }
 
 void Form1::cmdbak_Click()

@@ -1,0 +1,19 @@
+// What the printed statements read from the sheets: the texts of their fields as they
+// stand, gathered into the statements' plain data.
+#pragma once
+
+#include "print/salarystatement.h"
+#include "print/taxstatement.h"
+
+class Form1;
+class Form4;
+class frmmain;
+class frmreb88;
+
+namespace print {
+
+TaxStatementFields taxStatementFields(
+    const frmmain &main, const Form4 &house, const frmreb88 &deductions);
+SalaryStatementFields salaryStatementFields(const Form1 &salary);
+
+} // namespace print

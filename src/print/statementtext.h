@@ -1,0 +1,35 @@
+// Placement helpers shared by the two statements.
+#pragma once
+
+#include "print/page.h"
+
+#include <QString>
+#include <optional>
+
+namespace print::detail {
+
+// Left edge at x.
+inline void leftAligned(Page &page, float x, float y, const QString &text)
+{
+    page.printText(x, y, text);
+}
+
+// Right edge at `edge`, measured in the font in force.
+inline void rightAligned(Page &page, float edge, float y, const QString &text)
+{
+    const double width = page.textWidth(text);
+    page.printText(static_cast<float>(edge - width), y, text);
+}
+
+// Centred on a 10 inch line.
+inline void centred(Page &page, float y, const QString &text)
+{
+    const double width = page.textWidth(text);
+    page.printText(static_cast<float>((10 - width) / 2), y, text);
+}
+
+// Number text of the sum of the lenient readings of the texts; nullopt when the sum is
+// beyond a double, so that nothing like "inf" reaches paper.
+std::optional<QString> sumText(std::initializer_list<QString> texts);
+
+} // namespace print::detail
