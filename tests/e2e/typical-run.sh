@@ -13,6 +13,7 @@ program=${1:?usage: typical-run.sh PROGRAM CUPS_SANDBOX_SCRIPT EMPLOYEE}
 sandbox_script=${2:?usage: typical-run.sh PROGRAM CUPS_SANDBOX_SCRIPT EMPLOYEE}
 employee=${3:?usage: typical-run.sh PROGRAM CUPS_SANDBOX_SCRIPT EMPLOYEE}
 here=$(dirname "$0")
+# shellcheck source-path=SCRIPTDIR source=../support/xvfb.sh
 . "$here/../support/xvfb.sh"
 
 main_caption="Morvel1415 - Income Tax Calculator"
@@ -160,7 +161,7 @@ page_rows() {
 # may end in "@EDGE": the row's last amount is then right-aligned on that edge (inches);
 # the edges are checked against one another, since the page's margin is the printer's.
 check_page() {
-  local pdf=$1 what=$2 expected=$3 rows line text edge right offset ref= bad=0
+  local pdf=$1 what=$2 expected=$3 rows line text edge right offset ref='' bad=0
   rows=$(page_rows "$pdf")
   while IFS= read -r line; do
     [ -n "$line" ] || continue
