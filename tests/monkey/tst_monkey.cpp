@@ -301,13 +301,46 @@ private:
 
     // ---- the invariants ----------------------------------------------------------------
 
+    // The boxes whose change makes a form's result out of date, whoever changed them: every
+    // box the user can type an amount into (shown or not at the moment), and the main sheet's
+    // house-property income, which only the house-property sheet writes.
+    std::vector<QLineEdit *> reactingFields(QWidget *form)
+    {
+        std::vector<QLineEdit *> result;
+        for (QLineEdit *field : form->findChildren<QLineEdit *>()) {
+            const QString name = field->objectName();
+            if (field->isReadOnly() || field->isHidden() || isComboEdit(field) || name == u"txtnam")
+                continue;
+            result.push_back(field);
+        }
+        if (auto *main = qobject_cast<frmmain *>(form))
+            result.push_back(main->txthp);
+        return result;
+    }
+
     void snapshotGuards()
     {
         m_guardsBefore.clear();
+        m_textsBefore.clear();
         for (QWidget *form : existingForms()) {
             for (QPushButton *guard : guardsOf(form))
                 m_guardsBefore.insert(guard, guard->isEnabled());
+            for (QLineEdit *field : reactingFields(form))
+                m_textsBefore.insert(field, field->text());
         }
+    }
+
+    // The first box of the form whose text this action changed, unless the form calculated.
+    QString changedField(QWidget *form)
+    {
+        if (m_clicked.contains(calculateOf(form)))
+            return {};
+        for (QLineEdit *field : reactingFields(form)) {
+            const auto before = m_textsBefore.constFind(field);
+            if (before != m_textsBefore.constEnd() && *before != field->text())
+                return field->objectName();
+        }
+        return {};
     }
 
     void check()
@@ -331,14 +364,18 @@ private:
             }
 
             const std::vector<QPushButton *> guards = guardsOf(form);
+            const QString changed = changedField(form);
             for (QPushButton *guard : guards) {
                 const bool wasEnabled = m_guardsBefore.value(guard, false);
                 if (guard->isEnabled() && !wasEnabled && !m_clicked.contains(calculateOf(form)))
                     fail(QStringLiteral("%1 %2 became enabled without its Calculate")
                              .arg(form->objectName(), guard->objectName()));
                 if (form == m_typedForm && guard->isEnabled())
-                    fail(QStringLiteral("%1 %2 still enabled after %3 was changed by typing")
+                    fail(QStringLiteral("%1 %2 still enabled after the user changed %3")
                              .arg(form->objectName(), guard->objectName(), m_typedField));
+                if (!changed.isEmpty() && guard->isEnabled())
+                    fail(QStringLiteral("%1 %2 still enabled after %3 changed")
+                             .arg(form->objectName(), guard->objectName(), changed));
             }
         }
     }
@@ -585,6 +622,9 @@ private:
             QRadioButton *option = pickFrom(options);
             m_current += QStringLiteral("click %1").arg(describe(option));
             option->click();
+            // Either choice changes what Calculate works out.
+            m_typedForm = house;
+            m_typedField = option->objectName();
             return;
         }
         if (auto *salary = qobject_cast<Form1 *>(form)) {
@@ -657,6 +697,7 @@ private:
     HandBack m_deductionsBack;
 
     QHash<QPushButton *, bool> m_guardsBefore;
+    QHash<QLineEdit *, QString> m_textsBefore;
     QSet<QPushButton *> m_clicked;
     QHash<QLineEdit *, QString> m_tainted; // boxes showing what the user typed, and that text
     QWidget *m_typedForm = nullptr;
