@@ -29,20 +29,30 @@ void tst_Accessibility::spokenCaption_data()
 {
     QTest::addColumn<QString>("caption");
     QTest::addColumn<QString>("spoken");
-    QTest::newRow("plain") << "Gross Salary" << "Gross Salary";
-    QTest::newRow("access key") << "&Calculate" << "Calculate";
-    QTest::newRow("access key inside") << "E&xit" << "Exit";
-    QTest::newRow("doubled ampersand") << "Repairs && Maintainance" << "Repairs & Maintainance";
-    QTest::newRow("colon-dash trailer") << "GPF :-" << "GPF";
-    QTest::newRow("trailer without blank") << "Arrears:-" << "Arrears";
+    QTest::newRow("plain") << "Gross Salary"
+                           << "Gross Salary";
+    QTest::newRow("access key") << "&Calculate"
+                                << "Calculate";
+    QTest::newRow("access key inside") << "E&xit"
+                                       << "Exit";
+    QTest::newRow("doubled ampersand") << "Repairs && Maintainance"
+                                       << "Repairs & Maintainance";
+    QTest::newRow("colon-dash trailer") << "GPF :-"
+                                        << "GPF";
+    QTest::newRow("trailer without blank") << "Arrears:-"
+                                           << "Arrears";
     QTest::newRow("spaced trailer") << "National Savings Certificate : -"
                                     << "National Savings Certificate";
-    QTest::newRow("colon-dash inside") << "Less:- Property Taxes" << "Less: Property Taxes";
+    QTest::newRow("colon-dash inside") << "Less:- Property Taxes"
+                                       << "Less: Property Taxes";
     QTest::newRow("inside and trailing") << "Less:- Allowances Exempt u/s 10 :-"
                                          << "Less: Allowances Exempt u/s 10";
-    QTest::newRow("trailing blank") << "Annual Rental Value " << "Annual Rental Value";
-    QTest::newRow("dash kept") << "Total - 80C+80CCC+80CCD :-" << "Total - 80C+80CCC+80CCD";
-    QTest::newRow("dots kept") << "New Pen. Sch. (Emp.Cont.) :-" << "New Pen. Sch. (Emp.Cont.)";
+    QTest::newRow("trailing blank") << "Annual Rental Value "
+                                    << "Annual Rental Value";
+    QTest::newRow("dash kept") << "Total - 80C+80CCC+80CCD :-"
+                               << "Total - 80C+80CCC+80CCD";
+    QTest::newRow("dots kept") << "New Pen. Sch. (Emp.Cont.) :-"
+                               << "New Pen. Sch. (Emp.Cont.)";
 }
 
 void tst_Accessibility::spokenCaption()
@@ -55,7 +65,7 @@ void tst_Accessibility::spokenCaption()
 void tst_Accessibility::everyInputIsNamedAfterItsLabel_data()
 {
     QTest::addColumn<QString>("window");
-    for (const char *name : {"frmmain", "Form1", "Form2", "Form4", "frmreb88"})
+    for (const char *name : { "frmmain", "Form1", "Form2", "Form4", "frmreb88" })
         QTest::newRow(name) << QString::fromLatin1(name);
 }
 
@@ -66,8 +76,7 @@ static QList<QWidget *> inputsOf(QWidget *window)
     QList<QWidget *> inputs;
     for (QWidget *child : window->findChildren<QWidget *>()) {
         const bool input = qobject_cast<QLineEdit *>(child) || qobject_cast<QComboBox *>(child)
-                           || qobject_cast<QCheckBox *>(child)
-                           || qobject_cast<QRadioButton *>(child);
+            || qobject_cast<QCheckBox *>(child) || qobject_cast<QRadioButton *>(child);
         if (!input || child->isHidden() || qobject_cast<QComboBox *>(child->parentWidget()))
             continue;
         inputs << child;
@@ -97,7 +106,7 @@ void tst_Accessibility::everyInputIsNamedAfterItsLabel()
         QVERIFY2(!name.isEmpty(), qPrintable(input->objectName()));
         static const QRegularExpression accessKeyMark(QStringLiteral("&\\S"));
         QVERIFY2(!name.contains(accessKeyMark) && !name.contains(QLatin1String(":-")),
-                 qPrintable(input->objectName() + ": " + name));
+            qPrintable(input->objectName() + ": " + name));
         // What a screen reader is actually given. On Linux an editable selection box
         // reports its text as its name and is named through its label instead.
         QAccessibleInterface *accessible = QAccessible::queryAccessibleInterface(input);
@@ -181,20 +190,19 @@ void tst_Accessibility::salaryCellsAreNamedByColumnAndMonth()
 {
     uitest::Windows windows;
     Form1 *sheet = windows.forms.salarySheet();
-    const std::pair<const char *, const char *> columns[] = {
-        {"txtbp", "B.PAY"},    {"txtgp", "G.PAY"},   {"txtda", "DA"},      {"txthra", "HRA"},
-        {"txttpa2", "TPA"},    {"txtmgc", "MGC"},    {"txtttl", "TOTAL"}};
-    const char *const months[] = {"Jan 14", "Feb 14", "Mar 14", "Apr 14", "May 14",
-                                  "Jun 14", "Jul 14", "Aug 14", "Sep 14", "Oct 14",
-                                  "Nov 14", "Dec 14", "Jan 15", "Feb 15"};
+    const std::pair<const char *, const char *> columns[]
+        = { { "txtbp", "B.PAY" }, { "txtgp", "G.PAY" }, { "txtda", "DA" }, { "txthra", "HRA" },
+              { "txttpa2", "TPA" }, { "txtmgc", "MGC" }, { "txtttl", "TOTAL" } };
+    const char *const months[] = { "Jan 14", "Feb 14", "Mar 14", "Apr 14", "May 14", "Jun 14",
+        "Jul 14", "Aug 14", "Sep 14", "Oct 14", "Nov 14", "Dec 14", "Jan 15", "Feb 15" };
     int cells = 0;
     for (const auto &[array, header] : columns) {
         for (int row = 0; row < Form1::kRows; ++row) {
-            auto *cell = sheet->findChild<QLineEdit *>(QStringLiteral("%1(%2)").arg(array).arg(row));
+            auto *cell
+                = sheet->findChild<QLineEdit *>(QStringLiteral("%1(%2)").arg(array).arg(row));
             if (!cell)
                 continue; // the arrears rows have no HRA cell
-            QCOMPARE(cell->accessibleName(),
-                     QStringLiteral("%1 %2").arg(header, months[row]));
+            QCOMPARE(cell->accessibleName(), QStringLiteral("%1 %2").arg(header, months[row]));
             ++cells;
         }
     }

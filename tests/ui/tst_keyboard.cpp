@@ -76,7 +76,7 @@ void tst_Keyboard::accessKeyPressesTheButton()
 void tst_Keyboard::accessKeysAreUniqueOnEachWindow_data()
 {
     QTest::addColumn<QString>("window");
-    for (const char *name : {"frmmain", "Form1", "Form2", "Form4", "frmreb88"})
+    for (const char *name : { "frmmain", "Form1", "Form2", "Form4", "frmreb88" })
         QTest::newRow(name) << QString::fromLatin1(name);
 }
 
@@ -107,13 +107,14 @@ void tst_Keyboard::salaryTabOrder()
     sheet->txtnam->setFocus();
     QTRY_COMPARE(QApplication::focusWidget(), sheet->txtnam);
 
-    QStringList expected = {"cbonps", "cboclass1", "cboclass3", "chkinc"};
+    QStringList expected = { "cbonps", "cboclass1", "cboclass3", "chkinc" };
     for (int i = 0; i < Form1::kRows; ++i)
         expected << QStringLiteral("txtbp(%1)").arg(i) << QStringLiteral("txtgp(%1)").arg(i);
     for (int i = 0; i < Form1::kOthers; ++i)
         expected << QStringLiteral("txtoth(%1)").arg(i);
     // Print and Back are disabled on a fresh sheet, so Tab passes them by.
-    expected << "cmdcal" << "txtnam";
+    expected << "cmdcal"
+             << "txtnam";
 
     // An editable selection box gives its focus to its line edit: name the box instead.
     auto focused = [] {

@@ -31,7 +31,7 @@ private slots:
 void tst_Layout::window_data()
 {
     QTest::addColumn<QString>("window");
-    for (const char *name : {"frmSplash", "frmmain", "Form1", "Form2", "Form4", "frmreb88"})
+    for (const char *name : { "frmSplash", "frmmain", "Form1", "Form2", "Form4", "frmreb88" })
         QTest::newRow(name) << QString::fromLatin1(name);
 }
 
@@ -63,8 +63,7 @@ static QString where(const QWidget *widget)
 static bool isLeaf(const QWidget *widget)
 {
     return qobject_cast<const QLabel *>(widget) || qobject_cast<const QLineEdit *>(widget)
-           || qobject_cast<const QAbstractButton *>(widget)
-           || qobject_cast<const QComboBox *>(widget);
+        || qobject_cast<const QAbstractButton *>(widget) || qobject_cast<const QComboBox *>(widget);
 }
 
 static QList<QWidget *> visibleChildren(QWidget *parent)
@@ -85,9 +84,9 @@ void tst_Layout::fitsSmallScreen()
     if (qEnvironmentVariableIsSet("QT_SCALE_FACTOR"))
         QCOMPARE(form->devicePixelRatioF(), qEnvironmentVariable("QT_SCALE_FACTOR").toDouble());
     const QSize screen(1366, 768);
-    for (const QSize size : {form->sizeHint(), form->minimumSizeHint(), form->size()}) {
+    for (const QSize size : { form->sizeHint(), form->minimumSizeHint(), form->size() }) {
         QVERIFY2(size.width() <= screen.width() && size.height() <= screen.height(),
-                 qPrintable(QStringLiteral("%1x%2").arg(size.width()).arg(size.height())));
+            qPrintable(QStringLiteral("%1x%2").arg(size.width()).arg(size.height())));
     }
     // A window too small to use says so in its minimum size, not by squeezing its fields.
     QVERIFY(form->size().expandedTo(form->minimumSizeHint()) == form->size());
@@ -98,13 +97,13 @@ void tst_Layout::childrenInsideTheirParents()
     uitest::Windows windows;
     QWidget *form = shown(windows);
     QVERIFY(form);
-    QList<QWidget *> pending = {form};
+    QList<QWidget *> pending = { form };
     int checked = 0;
     while (!pending.isEmpty()) {
         QWidget *parent = pending.takeFirst();
         for (QWidget *child : visibleChildren(parent)) {
             QVERIFY2(parent->rect().contains(child->geometry()),
-                     qPrintable(where(child) + " outside " + where(parent)));
+                qPrintable(where(child) + " outside " + where(parent)));
             pending << child;
             ++checked;
         }
@@ -117,7 +116,7 @@ void tst_Layout::noControlsOverlap()
     uitest::Windows windows;
     QWidget *form = shown(windows);
     QVERIFY(form);
-    QList<QWidget *> pending = {form};
+    QList<QWidget *> pending = { form };
     int pairs = 0;
     while (!pending.isEmpty()) {
         QWidget *parent = pending.takeFirst();
@@ -129,7 +128,7 @@ void tst_Layout::noControlsOverlap()
                 if (!isLeaf(children[i]) || !isLeaf(children[j]))
                     continue;
                 QVERIFY2(!children[i]->geometry().intersects(children[j]->geometry()),
-                         qPrintable(where(children[i]) + " overlaps " + where(children[j])));
+                    qPrintable(where(children[i]) + " overlaps " + where(children[j])));
                 ++pairs;
             }
         }
@@ -153,19 +152,20 @@ void tst_Layout::captionsNotClipped()
                 continue; // a picture
             if (label->wordWrap()) {
                 QVERIFY2(label->height() >= label->heightForWidth(label->width()),
-                         qPrintable(where(label)));
+                    qPrintable(where(label)));
             } else {
                 QVERIFY2(label->width() >= label->sizeHint().width()
-                             && label->height() >= label->sizeHint().height(),
-                         qPrintable(where(label) + QStringLiteral(" needs %1x%2")
-                                        .arg(label->sizeHint().width())
-                                        .arg(label->sizeHint().height())));
+                        && label->height() >= label->sizeHint().height(),
+                    qPrintable(where(label)
+                        + QStringLiteral(" needs %1x%2")
+                              .arg(label->sizeHint().width())
+                              .arg(label->sizeHint().height())));
             }
             ++checked;
         } else if (qobject_cast<QAbstractButton *>(widget) || qobject_cast<QGroupBox *>(widget)) {
             QVERIFY2(widget->width() >= widget->sizeHint().width(),
-                     qPrintable(where(widget) + QStringLiteral(" needs %1 wide")
-                                    .arg(widget->sizeHint().width())));
+                qPrintable(where(widget)
+                    + QStringLiteral(" needs %1 wide").arg(widget->sizeHint().width())));
             ++checked;
         }
     }
@@ -190,7 +190,7 @@ void tst_Layout::fieldsHoldAnAmount()
         option.initFrom(field);
         const int frame = field->style()->pixelMetric(QStyle::PM_DefaultFrameWidth, &option, field);
         QVERIFY2(field->width() >= text + 2 * frame + 4,
-                 qPrintable(where(field) + QStringLiteral(" needs %1 for its text").arg(text)));
+            qPrintable(where(field) + QStringLiteral(" needs %1 for its text").arg(text)));
     }
     for (QComboBox *box : form->findChildren<QComboBox *>()) {
         if (box->isVisible())

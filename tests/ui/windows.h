@@ -30,8 +30,8 @@ struct Windows
     // In the order a run meets them.
     std::vector<QWidget *> all()
     {
-        return {splash.data(),        forms.mainSheet(), forms.salarySheet(),
-                forms.hraSheet(),     forms.houseSheet(), forms.deductionsSheet()};
+        return { splash.data(), forms.mainSheet(), forms.salarySheet(), forms.hraSheet(),
+            forms.houseSheet(), forms.deductionsSheet() };
     }
 
     // The window named `name` (its objectName).

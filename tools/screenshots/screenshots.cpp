@@ -60,8 +60,9 @@ bool fillWorkedExample(Forms &forms)
     Form1 *salary = forms.salarySheet();
     salary->cboclass1->setCurrentText(QStringLiteral("X"));
     salary->cboclass3->setCurrentText(QStringLiteral("A/A-1"));
-    if (!type(salary->txtbp[0], QStringLiteral("15000")) || !type(salary->txtgp[0], QStringLiteral("2400"))
-        || !press(salary->cmdcal) || !press(salary->cmdbak))
+    if (!type(salary->txtbp[0], QStringLiteral("15000"))
+        || !type(salary->txtgp[0], QStringLiteral("2400")) || !press(salary->cmdcal)
+        || !press(salary->cmdbak))
         return false;
 
     if (!press(main->cmdcalhr))
@@ -73,7 +74,8 @@ bool fillWorkedExample(Forms &forms)
     if (!press(main->cmdcalhp))
         return false;
     Form4 *house = forms.houseSheet();
-    if (!type(house->txtarv, QStringLiteral("120000")) || !type(house->txtptax, QStringLiteral("12000"))
+    if (!type(house->txtarv, QStringLiteral("120000"))
+        || !type(house->txtptax, QStringLiteral("12000"))
         || !type(house->txtintt, QStringLiteral("150000")) || !press(house->cmdtot)
         || !press(house->cmdbk))
         return false;
@@ -81,12 +83,13 @@ bool fillWorkedExample(Forms &forms)
     if (!press(main->cmdcalded80))
         return false;
     frmreb88 *deductions = forms.deductionsSheet();
-    if (!type(deductions->txtgpf, QStringLiteral("60000")) || !type(deductions->txtlic, QStringLiteral("40000"))
-        || !press(deductions->cmdtot) || !press(deductions->cmdbk))
+    if (!type(deductions->txtgpf, QStringLiteral("60000"))
+        || !type(deductions->txtlic, QStringLiteral("40000")) || !press(deductions->cmdtot)
+        || !press(deductions->cmdbk))
         return false;
 
-    return type(main->txtrel89, QStringLiteral("0")) && type(main->txtdedtax, QStringLiteral("12000"))
-           && press(main->cmdcalc);
+    return type(main->txtrel89, QStringLiteral("0"))
+        && type(main->txtdedtax, QStringLiteral("12000")) && press(main->cmdcalc);
 }
 
 // Eight bits a pixel and the strongest compression (quality 0) keep the pictures small;
@@ -137,9 +140,9 @@ int main(int argc, char *argv[])
 
     ok = ok && fillWorkedExample(forms) && !messaged;
     ok = ok && save(forms.salarySheet(), folder, QStringLiteral("salary-sheet.png"))
-         && save(forms.hraSheet(), folder, QStringLiteral("hra-exemption.png"))
-         && save(forms.houseSheet(), folder, QStringLiteral("house-property.png"))
-         && save(forms.deductionsSheet(), folder, QStringLiteral("deductions.png"))
-         && save(forms.mainSheet(), folder, QStringLiteral("main-sheet.png"));
+        && save(forms.hraSheet(), folder, QStringLiteral("hra-exemption.png"))
+        && save(forms.houseSheet(), folder, QStringLiteral("house-property.png"))
+        && save(forms.deductionsSheet(), folder, QStringLiteral("deductions.png"))
+        && save(forms.mainSheet(), folder, QStringLiteral("main-sheet.png"));
     return ok ? 0 : 1;
 }

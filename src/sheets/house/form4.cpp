@@ -146,10 +146,9 @@ Form4::Form4(Forms &forms)
         amount->setMinimumWidth(amountWidth);
 
     // The totals column's deduction figure has no caption of its own: the heading names it.
-    for (const auto &[label, field] : { std::pair<QLabel *, QWidget *>{ lblrent, txtarv },
-             { lblptax, txtptax }, { lblghi, txtghi }, { lbldeduction, txttd },
-             { lblrep, txtrep }, { lblintt, txtintt }, { lbloth, txtoth },
-             { lblihp, txtihp } })
+    for (const auto &[label, field] : { std::pair<QLabel *, QWidget *> { lblrent, txtarv },
+             { lblptax, txtptax }, { lblghi, txtghi }, { lbldeduction, txttd }, { lblrep, txtrep },
+             { lblintt, txtintt }, { lbloth, txtoth }, { lblihp, txtihp } })
         fields::labelField(label, field);
     for (QRadioButton *option : { optso, optrent, optb499, opta499 })
         fields::nameField(option, option->text());
