@@ -3,6 +3,7 @@
 #include "app/forms.h"
 #include "fields/amountfield.h"
 #include "fields/conversions.h"
+#include "fields/labels.h"
 #include "fields/messages.h"
 #include "sheets/deductions/deductions.h"
 #include "sheets/main/frmmain.h"
@@ -138,8 +139,10 @@ frmreb88::frmreb88(Forms &forms)
     grid->setColumnStretch(4, 1);
     auto place = [grid](int row, int column, QLabel *caption, QLineEdit *amount = nullptr) {
         grid->addWidget(caption, row, column);
-        if (amount)
+        if (amount) {
             grid->addWidget(amount, row, column + 1);
+            fields::labelField(caption, amount);
+        }
     };
     constexpr int kLeft = 0;
     constexpr int kRight = 3;

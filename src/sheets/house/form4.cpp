@@ -3,6 +3,7 @@
 #include "app/forms.h"
 #include "fields/amountfield.h"
 #include "fields/conversions.h"
+#include "fields/labels.h"
 #include "fields/messages.h"
 #include "sheets/main/frmmain.h"
 
@@ -138,6 +139,19 @@ Form4::Form4(Forms &forms)
     buttons->addWidget(cmdtot);
     buttons->addWidget(cmdbk);
     grid->addLayout(buttons, 10, 0, 1, 3);
+    // Room for a seven-figure amount with paise in both amount columns, however small the
+    // window is made.
+    const int amountWidth = fontMetrics().horizontalAdvance(QStringLiteral("0000000000.00"));
+    for (QLineEdit *amount : { txtarv, txtptax, txtghi, txtrep, txtintt, txtoth, txttd, txtihp })
+        amount->setMinimumWidth(amountWidth);
+
+    // The totals column's deduction figure has no caption of its own: the heading names it.
+    for (const auto &[label, field] : { std::pair<QLabel *, QWidget *> { lblrent, txtarv },
+             { lblptax, txtptax }, { lblghi, txtghi }, { lbldeduction, txttd }, { lblrep, txtrep },
+             { lblintt, txtintt }, { lbloth, txtoth }, { lblihp, txtihp } })
+        fields::labelField(label, field);
+    for (QRadioButton *option : { optso, optrent, optb499, opta499 })
+        fields::nameField(option, option->text());
 
     keepTabStopOnChosen(optso, optrent);
     keepTabStopOnChosen(optb499, opta499);

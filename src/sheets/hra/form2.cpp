@@ -3,6 +3,7 @@
 #include "app/forms.h"
 #include "fields/amountfield.h"
 #include "fields/conversions.h"
+#include "fields/labels.h"
 #include "fields/messages.h"
 #include "sheets/hra/hra.h"
 #include "sheets/main/frmmain.h"
@@ -102,12 +103,17 @@ Form2::Form2(Forms &forms)
     for (const auto &[label, field] : rows) {
         grid->addWidget(label, row, 0);
         grid->addWidget(field, row, 1);
+        fields::labelField(label, field);
         ++row;
     }
     auto *buttons = new QHBoxLayout;
     buttons->addWidget(cmdcal);
     buttons->addWidget(cmdback);
     grid->addLayout(buttons, row, 0, 1, 2);
+    // Room for a full ten-character figure, however small the window is made.
+    const int amountWidth = fontMetrics().horizontalAdvance(QStringLiteral("0000000000.00"));
+    for (const auto &[label, field] : rows)
+        field->setMinimumWidth(amountWidth);
 
     // The grade pay comes last: it is rarely typed here.
     QWidget *order[] = { txtbp, txtda, txthra, txtRP, cmdcal, cmdback, txtnpa };

@@ -4,6 +4,7 @@
 #include "app/forms.h"
 #include "fields/amountfield.h"
 #include "fields/conversions.h"
+#include "fields/labels.h"
 #include "fields/messages.h"
 #include "print/printing.h"
 #include "print/sheetfields.h"
@@ -109,45 +110,53 @@ frmmain::frmmain(Forms &forms)
     grid->setColumnStretch(2, 1);
     grid->setColumnStretch(4, 1);
     grid->setColumnStretch(7, 1);
-    auto left = [&](int row, const char *name, const QString &caption, int indent = 0) {
+    // Each label is tied to the field it captions; the "Calc." buttons also say which
+    // figure they work out, since their caption alone does not.
+    auto left = [&](int row, const char *name, const QString &caption, QLineEdit *field,
+                    QPushButton *calc = nullptr, int indent = 0) {
         QLabel *label = makeLabel(this, QString::fromLatin1(name), caption);
         label->setIndent(indent);
         grid->addWidget(label, row, 0);
+        fields::labelField(label, field);
+        if (calc)
+            calc->setAccessibleName(calc->text() + QLatin1Char(' ') + field->accessibleName());
     };
     auto right = [&](int row, const char *name, const QString &caption, QLineEdit *field) {
-        grid->addWidget(makeLabel(this, QString::fromLatin1(name), caption), row, 6);
+        QLabel *label = makeLabel(this, QString::fromLatin1(name), caption);
+        grid->addWidget(label, row, 6);
         grid->addWidget(field, row, 7);
+        fields::labelField(label, field);
     };
-    left(0, "lblname", QStringLiteral("Name"));
+    left(0, "lblname", QStringLiteral("Name"), txtname);
     grid->addWidget(txtname, 0, 1, 1, 4);
-    left(1, "lblgsal", QStringLiteral("Gross Salary"));
+    left(1, "lblgsal", QStringLiteral("Gross Salary"), txtgs, cmdcalgs);
     grid->addWidget(cmdcalgs, 1, 3);
     grid->addWidget(txtgs, 1, 4);
     right(1, "lblgtax", QStringLiteral("Gross Tax"), txtgtax);
-    left(2, "lblexall", QStringLiteral("Less:- Allowances Exempt u/s 10 :-"));
+    left(2, "lblexall", QStringLiteral("Less:- Allowances Exempt u/s 10 :-"), txtexall);
     right(2, "Label4", QStringLiteral("Relief u/s 87A"), txtrel87A);
-    left(3, "lbltpa", QStringLiteral("Transport Allowance"), 20);
+    left(3, "lbltpa", QStringLiteral("Transport Allowance"), txttp, nullptr, 20);
     grid->addWidget(txttp, 3, 2);
     right(3, "Label1", QStringLiteral("Relief u/s 89"), txtrel89);
-    left(4, "lblhra", QStringLiteral("House Rent Allowance"), 20);
+    left(4, "lblhra", QStringLiteral("House Rent Allowance"), txthra, cmdcalhr, 20);
     grid->addWidget(cmdcalhr, 4, 1);
     grid->addWidget(txthra, 4, 2);
     grid->addWidget(txtexall, 4, 4);
     right(4, "lblntax", QStringLiteral("Net Tax"), txtntax);
-    left(5, "lblsalinc", QStringLiteral("Income from Salary"));
+    left(5, "lblsalinc", QStringLiteral("Income from Salary"), txtnsal);
     grid->addWidget(txtnsal, 5, 4);
     right(5, "Label5", QStringLiteral("Education Cess"), txtcess);
-    left(6, "lblos", QStringLiteral("Income from Other Sources"));
+    left(6, "lblos", QStringLiteral("Income from Other Sources"), txtos);
     grid->addWidget(txtos, 6, 4);
     right(6, "Label6", QStringLiteral("Total Tax"), txtttax);
-    left(7, "lblhp", QStringLiteral("Income from House Property"));
+    left(7, "lblhp", QStringLiteral("Income from House Property"), txthp, cmdcalhp);
     grid->addWidget(cmdcalhp, 7, 3);
     grid->addWidget(txthp, 7, 4);
     right(7, "Label8", QStringLiteral("Tax Deducted"), txtdedtax);
-    left(8, "lblgti", QStringLiteral("Gross Total Income"));
+    left(8, "lblgti", QStringLiteral("Gross Total Income"), txtgti);
     grid->addWidget(txtgti, 8, 4);
     right(8, "Label9", QStringLiteral("Balance Tax"), txtbaltax);
-    left(9, "lblded80", QStringLiteral("Less:- Deductions u/s 80"));
+    left(9, "lblded80", QStringLiteral("Less:- Deductions u/s 80"), txtded80, cmdcalded80);
     grid->addWidget(cmdcalded80, 9, 3);
     grid->addWidget(txtded80, 9, 4);
     auto *buttons = new QHBoxLayout;
@@ -155,7 +164,7 @@ frmmain::frmmain(Forms &forms)
     buttons->addWidget(cmdprint);
     buttons->addWidget(cmdexit);
     grid->addLayout(buttons, 9, 6, 1, 2);
-    left(10, "lblnti", QStringLiteral("Net Taxable Income"));
+    left(10, "lblnti", QStringLiteral("Net Taxable Income"), txtnti);
     grid->addWidget(txtnti, 10, 4);
     grid->addWidget(makeLabel(this, QStringLiteral("Label2"),
                               QStringLiteral("Use Tab to move between fields")),
@@ -163,6 +172,16 @@ frmmain::frmmain(Forms &forms)
     grid->addWidget(makeLabel(this, QStringLiteral("Label3"), branding::authorCredit()), 11,
                     6, 1, 2);
     grid->addWidget(Label7, 12, 6, 1, 2);
+
+    // Every amount column holds a seven-figure amount with paise; the "Calc." buttons stay
+    // as wide as their caption, so the spare width goes to the amounts.
+    const int amountWidth = fontMetrics().horizontalAdvance(QStringLiteral("0000000000.00"));
+    for (QLineEdit *amount : {txtgs, txttp, txthra, txtexall, txtnsal, txtos, txthp, txtgti,
+                              txtded80, txtnti, txtgtax, txtrel87A, txtrel89, txtntax, txtcess,
+                              txtttax, txtdedtax, txtbaltax})
+        amount->setMinimumWidth(amountWidth);
+    for (QPushButton *calc : {cmdcalgs, cmdcalhr, cmdcalhp, cmdcalded80})
+        calc->setSizePolicy(QSizePolicy::Fixed, QSizePolicy::Fixed);
 
     QWidget *order[] = {txtname, cmdcalgs, txtgs, txttp, cmdcalhr, txthra, txtos,
                         cmdcalhp, cmdcalded80, txtrel89, txtdedtax, cmdcalc, cmdprint, cmdexit};

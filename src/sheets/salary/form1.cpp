@@ -3,6 +3,7 @@
 #include "app/forms.h"
 #include "fields/amountfield.h"
 #include "fields/conversions.h"
+#include "fields/labels.h"
 #include "fields/messages.h"
 #include "print/printing.h"
 #include "print/sheetfields.h"
@@ -18,6 +19,7 @@
 #include <QLineEdit>
 #include <QPushButton>
 #include <QVBoxLayout>
+#include <algorithm>
 #include <functional>
 #include <vector>
 
@@ -93,7 +95,16 @@ void setGrey(QLineEdit *field)
     field->setPalette(palette);
 }
 
-constexpr int kCellWidth = 72;
+// A cell is as wide as a seven-figure amount with paise in the sheet's font, and never
+// narrower than the paper form's columns.
+int cellWidth(const QWidget *sheet)
+{
+    constexpr int kPaperColumn = 72;
+    constexpr int kFrameAndMargins = 10;
+    return std::max(kPaperColumn,
+                    sheet->fontMetrics().horizontalAdvance(QStringLiteral("9999999.99"))
+                        + kFrameAndMargins);
+}
 
 const char *const kMonthLabels[Form1::kRows] = {
     "Jan 14", "Feb 14", "Mar 14", "Apr 14", "May 14", "Jun 14", "Jul 14",
@@ -161,26 +172,35 @@ Form1::Form1(Forms &forms)
     cmdcal->setDefault(true);
     setGuardsEnabled(false);
 
+    const int cell = cellWidth(this);
+
     // Columns: month | seven table columns | gap | annual figure label | annual figure
     auto *grid = new QGridLayout(this);
     grid->setColumnMinimumWidth(8, 24);
-    grid->addWidget(makeLabel(this, QStringLiteral("lblname"), QStringLiteral("Name")), 0, 0);
+    QLabel *lblname = makeLabel(this, QStringLiteral("lblname"), QStringLiteral("Name"));
+    grid->addWidget(lblname, 0, 0);
     grid->addWidget(txtnam, 0, 1, 1, 4);
-    grid->addWidget(makeLabel(this, QStringLiteral("Label4"), QStringLiteral("New Pen. Sch. :-")),
-                    0, 5, 1, 2, Qt::AlignRight);
+    fields::labelField(lblname, txtnam);
+    QLabel *Label4 = makeLabel(this, QStringLiteral("Label4"), QStringLiteral("New Pen. Sch. :-"));
+    grid->addWidget(Label4, 0, 5, 1, 2, Qt::AlignRight);
     grid->addWidget(cbonps, 0, 7);
+    fields::labelField(Label4, cbonps);
     const char *const headers[][2] = {{"lblbp", "B.PAY"}, {"lblgp", "G.PAY"},
                                       {"lblda", "DA"},    {"lblhra", "HRA"},
                                       {"lbltpa", "TPA"},  {"lblmgc", "MGC"},
                                       {"lblttl", "TOTAL"}};
+    std::array<QLabel *, 7> header{};
     for (int c = 0; c < 7; ++c) {
-        QLabel *header = makeLabel(this, QString::fromLatin1(headers[c][0]),
-                                   QString::fromLatin1(headers[c][1]));
-        header->setAlignment(Qt::AlignCenter);
-        grid->addWidget(header, 1, 1 + c);
+        header[c] = makeLabel(this, QString::fromLatin1(headers[c][0]),
+                              QString::fromLatin1(headers[c][1]));
+        header[c]->setAlignment(Qt::AlignCenter);
+        grid->addWidget(header[c], 1, 1 + c);
     }
     grid->addWidget(cboclass1, 2, 4);
     grid->addWidget(cboclass3, 2, 5);
+    // The class boxes stand under the headers of the columns they set.
+    fields::labelField(header[3], cboclass1);
+    fields::labelField(header[4], cboclass3);
     constexpr int firstRow = 3;
     for (int i = 0; i < kRows; ++i) {
         const int row = firstRow + i;
@@ -189,8 +209,10 @@ Form1::Form1(Forms &forms)
                                                   txttpa2[i], txtmgc[i], txtttl[i]};
         for (int c = 0; c < 7; ++c) {
             if (cells[c]) {
-                cells[c]->setFixedWidth(kCellWidth);
+                cells[c]->setFixedWidth(cell);
                 grid->addWidget(cells[c], row, 1 + c);
+                // A cell is named by its column and its month: "B.PAY Jan 14".
+                fields::nameField(cells[c], header[c]->text() + QLatin1Char(' ') + Label1[i]->text());
             }
         }
     }
@@ -198,24 +220,28 @@ Form1::Form1(Forms &forms)
     const std::array<QLineEdit *, 7> totals = {txtbpt,  txtgpt,  txtdat, txthrat,
                                                txttpat, txtmgct, txtttlt};
     for (int c = 0; c < 7; ++c) {
-        totals[c]->setFixedWidth(kCellWidth);
+        totals[c]->setFixedWidth(cell);
         grid->addWidget(totals[c], totalsRow, 1 + c);
+        fields::nameField(totals[c], header[c]->text() + QStringLiteral(" column total"));
     }
 
     grid->addWidget(makeLabel(this, QStringLiteral("lblannual"),
                               QStringLiteral("Annual Figures :-")),
                     firstRow, 9, 1, 2);
     for (int i = 0; i < kOthers; ++i) {
-        grid->addWidget(makeLabel(this, element("lbloth", i), QString::fromLatin1(kOtherLabels[i])),
-                        firstRow + 1 + i, 9);
-        txtoth[i]->setFixedWidth(kCellWidth);
+        QLabel *label = makeLabel(this, element("lbloth", i), QString::fromLatin1(kOtherLabels[i]));
+        grid->addWidget(label, firstRow + 1 + i, 9);
+        txtoth[i]->setFixedWidth(cell);
         grid->addWidget(txtoth[i], firstRow + 1 + i, 10);
+        fields::labelField(label, txtoth[i]);
     }
-    grid->addWidget(makeLabel(this, QStringLiteral("lblgtotal"), QStringLiteral("G.Total")),
-                    firstRow + 8, 9);
-    txtgtotal->setFixedWidth(kCellWidth);
+    QLabel *lblgtotal = makeLabel(this, QStringLiteral("lblgtotal"), QStringLiteral("G.Total"));
+    grid->addWidget(lblgtotal, firstRow + 8, 9);
+    txtgtotal->setFixedWidth(cell);
     grid->addWidget(txtgtotal, firstRow + 8, 10);
+    fields::labelField(lblgtotal, txtgtotal);
     grid->addWidget(chkinc, firstRow + 9, 9, 1, 2);
+    fields::nameField(chkinc, chkinc->text());
     QLabel *note = makeLabel(this, QStringLiteral("Label2"),
                              QStringLiteral("Increment can be calculated automatically."));
     note->setWordWrap(true);

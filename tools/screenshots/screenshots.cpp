@@ -1,0 +1,148 @@
+// Fills the windows of one run with a worked example, the way a user would (type, Calculate,
+// Back), and saves a picture of each window as a small PNG:
+//   morvel_screenshots OUTDIR
+#include "app/forms.h"
+#include "app/frmsplash.h"
+#include "fields/amountfield.h"
+#include "fields/messages.h"
+#include "sheets/deductions/frmreb88.h"
+#include "sheets/house/form4.h"
+#include "sheets/hra/form2.h"
+#include "sheets/main/frmmain.h"
+#include "sheets/salary/form1.h"
+
+#include <QApplication>
+#include <QComboBox>
+#include <QDir>
+#include <QImage>
+#include <QPushButton>
+#include <QTimer>
+#include <cstdio>
+
+namespace {
+
+// Lets the windows lay themselves out and paint before a picture is taken.
+void settle()
+{
+    for (int i = 0; i < 5; ++i)
+        QApplication::processEvents();
+}
+
+// Presses a button as a click would, refusing one that a user could not press.
+bool press(QPushButton *button)
+{
+    settle();
+    if (!button->isEnabled()) {
+        std::fprintf(stderr, "%s is disabled\n", qPrintable(button->objectName()));
+        return false;
+    }
+    button->click();
+    settle();
+    return true;
+}
+
+bool type(QLineEdit *field, const QString &text)
+{
+    fields::writeText(field, text);
+    return field->text() == text;
+}
+
+bool fillWorkedExample(Forms &forms)
+{
+    frmmain *main = forms.mainSheet();
+    Forms::present(main);
+    if (!type(main->txtname, QStringLiteral("R. K. Sharma")))
+        return false;
+
+    // Basic pay and grade pay typed into the first row run down the column.
+    if (!press(main->cmdcalgs))
+        return false;
+    Form1 *salary = forms.salarySheet();
+    salary->cboclass1->setCurrentText(QStringLiteral("X"));
+    salary->cboclass3->setCurrentText(QStringLiteral("A/A-1"));
+    if (!type(salary->txtbp[0], QStringLiteral("15000"))
+        || !type(salary->txtgp[0], QStringLiteral("2400")) || !press(salary->cmdcal)
+        || !press(salary->cmdbak))
+        return false;
+
+    if (!press(main->cmdcalhr))
+        return false;
+    Form2 *hra = forms.hraSheet();
+    if (!type(hra->txtRP, QStringLiteral("100000")) || !press(hra->cmdcal) || !press(hra->cmdback))
+        return false;
+
+    if (!press(main->cmdcalhp))
+        return false;
+    Form4 *house = forms.houseSheet();
+    if (!type(house->txtarv, QStringLiteral("120000"))
+        || !type(house->txtptax, QStringLiteral("12000"))
+        || !type(house->txtintt, QStringLiteral("150000")) || !press(house->cmdtot)
+        || !press(house->cmdbk))
+        return false;
+
+    if (!press(main->cmdcalded80))
+        return false;
+    frmreb88 *deductions = forms.deductionsSheet();
+    if (!type(deductions->txtgpf, QStringLiteral("60000"))
+        || !type(deductions->txtlic, QStringLiteral("40000")) || !press(deductions->cmdtot)
+        || !press(deductions->cmdbk))
+        return false;
+
+    return type(main->txtrel89, QStringLiteral("0"))
+        && type(main->txtdedtax, QStringLiteral("12000")) && press(main->cmdcalc);
+}
+
+// Eight bits a pixel and the strongest compression (quality 0) keep the pictures small;
+// the windows have few colours.
+bool save(QWidget *window, const QDir &folder, const QString &file)
+{
+    Forms::present(window);
+    settle();
+    const QImage picture = window->grab().toImage().convertToFormat(
+        QImage::Format_Indexed8, Qt::ThresholdDither | Qt::AvoidDither);
+    const QString path = folder.filePath(file);
+    if (!picture.save(path, "PNG", 0)) {
+        std::fprintf(stderr, "cannot write %s\n", qPrintable(path));
+        return false;
+    }
+    std::printf("%s\n", qPrintable(path));
+    return true;
+}
+
+} // namespace
+
+int main(int argc, char *argv[])
+{
+    QApplication app(argc, argv);
+    QApplication::setQuitOnLastWindowClosed(false);
+    if (argc != 2) {
+        std::fprintf(stderr, "usage: %s OUTDIR\n", argv[0]);
+        return 2;
+    }
+    const QDir folder(QString::fromLocal8Bit(argv[1]));
+    if (!QDir().mkpath(folder.path())) {
+        std::fprintf(stderr, "cannot create %s\n", argv[1]);
+        return 1;
+    }
+    // A message would wait for an answer that never comes: the example must not raise one.
+    bool messaged = false;
+    fields::setMessageHandler([&messaged](QWidget *, const QString &text) {
+        std::fprintf(stderr, "message: %s\n", qPrintable(text));
+        messaged = true;
+    });
+
+    Forms forms;
+    forms.programEnder = [] {};
+    auto *splash = new frmSplash(forms);
+    splash->Timer1->stop(); // the picture is taken before it would give way
+    bool ok = save(splash, folder, QStringLiteral("splash.png"));
+    delete splash;
+
+    ok = ok && fillWorkedExample(forms) && !messaged;
+    ok = ok && save(forms.salarySheet(), folder, QStringLiteral("salary-sheet.png"))
+        && save(forms.hraSheet(), folder, QStringLiteral("hra-exemption.png"))
+        && save(forms.houseSheet(), folder, QStringLiteral("house-property.png"))
+        && save(forms.deductionsSheet(), folder, QStringLiteral("deductions.png"))
+        && save(forms.mainSheet(), folder, QStringLiteral("main-sheet.png"));
+    return ok ? 0 : 1;
+}
