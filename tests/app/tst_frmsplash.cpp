@@ -28,6 +28,7 @@ void tst_frmSplash::showsLabelsThenTheMainSheetOnce()
     QCOMPARE(splash->lblVersion->text(), QString("2014-15"));
     QVERIFY(!splash->lblCopyright->text().isEmpty());
     QVERIFY(!splash->lblCompany->text().isEmpty());
+    QVERIFY(!splash->Picture1->pixmap().isNull()); // the icon, drawn from its SVG
     QVERIFY(splash->windowFlags() & Qt::FramelessWindowHint);
     QCOMPARE(splash->Timer1->interval(), 3000);
     QVERIFY(splash->Timer1->isActive());

@@ -53,7 +53,7 @@ grep -Eq '^[^<>]+ <[^<> ]+@[^<> ]+>$' <<<"$(field Maintainer)" \
 
 # Depends as a list of package names, versions and alternatives stripped.
 depends=$(field Depends | sed -E 's/[,|]/\n/g' | sed -E 's/\(.*\)//; s/[[:space:]]//g; /^$/d')
-for needed in libc6 libstdc++6 libqt6core6 libqt6gui6 libqt6widgets6 qt6-qpa-plugins; do
+for needed in libc6 libstdc++6 libqt6core6 libqt6gui6 libqt6widgets6 qt6-qpa-plugins libqt6svg6; do
   grep -qx "$needed" <<<"$depends" || fail "Depends lacks $needed: $(field Depends)"
 done
 # Every Qt library the program links must be a dependency too (libQt6PrintSupport.so.6 comes
