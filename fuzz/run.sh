@@ -6,8 +6,9 @@
 # non-zero if the build or any target failed.
 set -uo pipefail
 cd "$(dirname "$0")/.."
+root=$PWD
 seconds=${1:-20}
-build_dir=${FUZZ_BUILD_DIR:-build-fuzz}
+build_dir=$root/${FUZZ_BUILD_DIR:-build-fuzz}
 targets=(fuzz_read_amount fuzz_number_text fuzz_read_strict)
 
 if ! { CC=clang CXX=clang++ cmake -S fuzz -B "$build_dir" >/dev/null &&
@@ -26,8 +27,8 @@ for target in "${targets[@]}"; do
   log="$work/$target/log"
   if (cd "$work/$target" &&
       UBSAN_OPTIONS=halt_on_error=1:print_stacktrace=1 \
-      "$OLDPWD/$build_dir/$target" -max_total_time="$seconds" -rss_limit_mb=2048 -timeout=10 \
-        -dict="$OLDPWD/fuzz/conversions.dict" -artifact_prefix="$work/$target/artifacts/" \
+      "$build_dir/$target" -max_total_time="$seconds" -rss_limit_mb=2048 -timeout=10 \
+        -dict="$root/fuzz/conversions.dict" -artifact_prefix="$work/$target/artifacts/" \
         -print_final_stats=1 corpus) >"$log" 2>&1; then
     runs=$(sed -n 's/^stat::number_of_executed_units: *//p' "$log")
     echo "fuzz $target: passed (${runs:-?} inputs in ${seconds}s)"
@@ -37,7 +38,8 @@ for target in "${targets[@]}"; do
     grep -v -E '^#[0-9]+' "$log" | tail -60
     for artifact in "$work/$target/artifacts"/*; do
       [ -e "$artifact" ] || continue
-      echo "failing input ($(basename "$artifact")), base64: $(base64 -w0 "$artifact")"
+      echo "failing input, base64: $(base64 -w0 "$artifact")"
+      echo "  to replay: echo THAT | base64 -d >input && ${build_dir#$root/}/$target input"
     done
   fi
 done
