@@ -184,6 +184,11 @@ std::string numberTextFault(const QString &text, double readBack)
     return {};
 }
 
+bool roundsPastLargest(double value)
+{
+    return std::fabs(value) >= 1.797693134862315e308;
+}
+
 std::string digits15(double value)
 {
     char buffer[64];

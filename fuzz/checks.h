@@ -31,6 +31,10 @@ std::vector<double> doublesFrom(const uint8_t *data, size_t size);
 // Returns an empty string when it is, else what is wrong.
 std::string numberTextFault(const QString &text, double readBack);
 
+// Whether value rounds, at 15 significant digits, past the largest double: its number text
+// 1.79769313486232E+308 reads back as infinity, and the program refuses to write it.
+bool roundsPastLargest(double value);
+
 // value to 15 significant digits, as "d.dddddddddddddde+XX".
 std::string digits15(double value);
 
