@@ -2,7 +2,9 @@
 
 #include <QByteArray>
 #include <clocale>
+#include <cmath>
 #include <cstdlib>
+#include <limits>
 #include <locale.h>
 
 namespace fields {
@@ -25,22 +27,42 @@ double parseCDouble(const QByteArray &ascii)
     return strtod_l(ascii.constData(), nullptr, cLocale);
 }
 
-// "&H..." / "&O..." after the blanks are gone: a whole number in base 16 or 8.
+// "&H..." / "&O..." after the blanks are gone: a whole number in base 16 or 8, rounded once
+// to the nearest double as decimal text is, however many digits it has.
 double readRadix(const QString &text, qsizetype start, int base)
 {
-    double value = 0;
+    const int bitsPerDigit = base == 16 ? 4 : 3;
+    quint64 leadingBits = 0; // the first 64 significant bits
+    qsizetype droppedBits = 0; // bits after those, each a factor of 2
+    bool droppedOne = false;
     for (qsizetype i = start; i < text.size(); ++i) {
-        const char16_t c = text.at(i).toUpper().unicode();
+        const char16_t c = text.at(i).unicode();
         int digit = -1;
         if (isAsciiDigit(c))
             digit = c - u'0';
         else if (base == 16 && c >= u'A' && c <= u'F')
             digit = c - u'A' + 10;
+        else if (base == 16 && c >= u'a' && c <= u'f')
+            digit = c - u'a' + 10;
         if (digit < 0 || digit >= base)
             break;
-        value = value * base + digit;
+        for (int bit = bitsPerDigit - 1; bit >= 0; --bit) {
+            const bool one = (digit >> bit) & 1;
+            if (leadingBits >> 63) {
+                ++droppedBits;
+                droppedOne = droppedOne || one;
+            } else {
+                leadingBits = leadingBits << 1 | quint64(one);
+            }
+        }
     }
-    return value;
+    // 64 bits are 11 more than a double keeps, so the dropped bits can only decide a tie:
+    // folding them into the lowest bit keeps the single rounding of the conversion right.
+    if (droppedOne)
+        leadingBits |= 1;
+    if (droppedBits > 2048) // only once leadingBits is full: far beyond the largest double
+        return std::numeric_limits<double>::infinity();
+    return std::ldexp(double(leadingBits), int(droppedBits));
 }
 
 // The format of number text: decimal point ".", no grouping.

@@ -12,8 +12,9 @@ namespace fields {
 
 // Lenient reading of an amount field: blanks, tabs and line feeds anywhere are ignored,
 // then the longest leading number is taken ("12,500" -> 12, "Rs. 500" -> 0, "1e3" -> 1000,
-// "&H1F" -> 31, "&O17" -> 15). The decimal point is always ".". Never fails; text too
-// large for a double reads as +/-infinity, which every computation then refuses to write.
+// "&H1F" -> 31, "&O17" -> 15; hex and octal of any length are rounded to the nearest double
+// like decimal text). The decimal point is always ".". Never fails; text too large for a
+// double reads as +/-infinity, which every computation then refuses to write.
 double readAmount(const QString &text);
 
 // Strict reading of the whole text as a number in the given locale's format (blanks around

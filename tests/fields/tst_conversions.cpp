@@ -7,6 +7,16 @@
 
 using namespace fields;
 
+namespace {
+
+// Enough digits to tell any two doubles apart: QCOMPARE on doubles is fuzzy.
+QString exact(double value)
+{
+    return QString::number(value, 'g', 17);
+}
+
+} // namespace
+
 class tst_Conversions : public QObject
 {
     Q_OBJECT
@@ -15,6 +25,8 @@ private slots:
     void lenientReading();
     void lenientReadingOutOfRange();
     void lenientReadingIgnoresDesktopLocale();
+    void radixReadingRoundsOnce_data();
+    void radixReadingRoundsOnce();
     void strictReading_data();
     void strictReading();
     void programTextIgnoresDesktopFormat();
@@ -103,6 +115,34 @@ void tst_Conversions::lenientReadingIgnoresDesktopLocale()
     QLocale::setDefault(saved);
 }
 
+void tst_Conversions::radixReadingRoundsOnce_data()
+{
+    QTest::addColumn<QString>("text");
+    QTest::addColumn<double>("expected");
+    // Past 53 bits the whole number is rounded once, to the nearest double (ties to even),
+    // exactly as the same number written in decimal would be.
+    QTest::newRow("2^53 + 1: tie, down to even") << "&H20000000000001" << 9007199254740992.0;
+    QTest::newRow("2^53 + 3: tie, up to even") << "&H20000000000003" << 9007199254740996.0;
+    // Digit by digit, 2^53 + 1 would round to 2^53 first and the final 8 would then be lost.
+    QTest::newRow("2^57 + 24: above half") << "&H200000000000018" << 144115188075855904.0;
+    QTest::newRow("octal, 60 bits") << "&O77755555555555555554" << 1152278133231508352.0;
+    QTest::newRow("64 ones") << "&HFFFFFFFFFFFFFFFF" << 18446744073709551616.0;
+    // 2^80 + 2^27 + 1: the last 1 lies beyond the first 64 bits and still lifts the exact
+    // half of 2^27 over the tie.
+    QTest::newRow("bit beyond 64 decides a tie")
+        << "&H100000000000008000001" << 1208925819614629443141632.0;
+    QTest::newRow("leading zeros are no bits") << "&O" + QString(5000, u'0') + "17" << 15.0;
+    QTest::newRow("beyond a double")
+        << "&O" + QString(400, u'7') << std::numeric_limits<double>::infinity();
+}
+
+void tst_Conversions::radixReadingRoundsOnce()
+{
+    QFETCH(QString, text);
+    QFETCH(double, expected);
+    QCOMPARE(exact(readAmount(text)), exact(expected));
+}
+
 void tst_Conversions::strictReading_data()
 {
     QTest::addColumn<QString>("text");
@@ -143,7 +183,7 @@ void tst_Conversions::strictReading()
     const std::optional<double> value = readStrict(text, locale);
     QCOMPARE(value.has_value(), ok);
     if (ok)
-        QCOMPARE(*value, expected);
+        QCOMPARE(exact(*value), exact(expected));
 }
 
 void tst_Conversions::programTextIgnoresDesktopFormat()

@@ -27,8 +27,10 @@ namespace {
 class BoxAnswerer : public QObject
 {
 public:
+    // Owned by the application, so that one still waiting when a test ends goes with it.
     BoxAnswerer(AnsweredBox *record, int timeoutMs)
-        : m_record(record)
+        : QObject(QCoreApplication::instance())
+        , m_record(record)
         , m_timeoutMs(timeoutMs)
     {
         m_clock.start();
