@@ -1,10 +1,15 @@
 // Fills the windows of one run with a worked example, the way a user would (type, Calculate,
-// Back), and saves a picture of each window as a small PNG:
+// Back), saves a picture of each window as a small PNG and renders both printed statements
+// of the example into PDF files:
 //   morvel_screenshots OUTDIR
 #include "app/forms.h"
 #include "app/frmsplash.h"
 #include "fields/amountfield.h"
 #include "fields/messages.h"
+#include "print/printing.h"
+#include "print/salarystatement.h"
+#include "print/sheetfields.h"
+#include "print/taxstatement.h"
 #include "sheets/deductions/frmreb88.h"
 #include "sheets/house/form4.h"
 #include "sheets/hra/form2.h"
@@ -109,6 +114,23 @@ bool save(QWidget *window, const QDir &folder, const QString &file)
     return true;
 }
 
+// The statements exactly as Print would send them to the printer.
+bool renderStatements(Forms &forms, const QDir &folder)
+{
+    const print::TaxStatementFields tax = print::taxStatementFields(
+        *forms.mainSheet(), *forms.houseSheet(), *forms.deductionsSheet());
+    const print::SalaryStatementFields salary = print::salaryStatementFields(*forms.salarySheet());
+    const bool ok = print::renderToPdf(folder.filePath(QStringLiteral("tax-statement.pdf")),
+                                       QStringLiteral("Tax statement"),
+                                       [&](print::Page &page) { return drawTaxStatement(page, tax); })
+        && print::renderToPdf(folder.filePath(QStringLiteral("salary-statement.pdf")),
+                              QStringLiteral("Salary statement"),
+                              [&](print::Page &page) { return drawSalaryStatement(page, salary); });
+    if (!ok)
+        std::fprintf(stderr, "cannot render the statements into %s\n", qPrintable(folder.path()));
+    return ok;
+}
+
 } // namespace
 
 int main(int argc, char *argv[])
@@ -144,5 +166,6 @@ int main(int argc, char *argv[])
         && save(forms.houseSheet(), folder, QStringLiteral("house-property.png"))
         && save(forms.deductionsSheet(), folder, QStringLiteral("deductions.png"))
         && save(forms.mainSheet(), folder, QStringLiteral("main-sheet.png"));
+    ok = ok && renderStatements(forms, folder);
     return ok ? 0 : 1;
 }
