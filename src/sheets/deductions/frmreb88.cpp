@@ -228,13 +228,12 @@ void frmreb88::setGuardsEnabled(bool enabled)
 void frmreb88::cmdtot_Click()
 {
     // Each step reads the fields afresh, so it sees the text the step before wrote.
-    const std::array items{readAmount(txtgpf->text()),  readAmount(txtgis->text()),
-                           readAmount(txthba->text()),  readAmount(txtlic->text()),
-                           readAmount(txtppf->text()),  readAmount(txtnsc->text()),
-                           readAmount(txtnsci->text()), readAmount(txttf1->text()),
-                           readAmount(txttf2->text()),  readAmount(txtinf->text()),
-                           readAmount(txtos->text())};
-    if (!fields::writeResult(this, txt80c, deductions::total80c(items), QStringLiteral("total of section 80C")))
+    const std::array items { readAmount(txtgpf->text()), readAmount(txtgis->text()),
+        readAmount(txthba->text()), readAmount(txtlic->text()), readAmount(txtppf->text()),
+        readAmount(txtnsc->text()), readAmount(txtnsci->text()), readAmount(txttf1->text()),
+        readAmount(txttf2->text()), readAmount(txtinf->text()), readAmount(txtos->text()) };
+    if (!fields::writeResult(
+            this, txt80c, deductions::total80c(items), QStringLiteral("total of section 80C")))
         return;
     const QString savingsTotal = QStringLiteral("total of sections 80C, 80CCC and 80CCD");
     if (!fields::writeResult(this, txttot1,

@@ -177,7 +177,8 @@ void Form2::cmdcal_Click()
     const double salary = hra::totalSalary(*basicPay, *dearness, *gradePay);
     if (!fields::writeResult(this, txtns, salary, QStringLiteral("total salary")))
         return;
-    if (!fields::writeResult(this, txthrx, hra::exemption(hra::rentExcess(*rentPaid, salary), *hraDrawn),
+    if (!fields::writeResult(this, txthrx,
+            hra::exemption(hra::rentExcess(*rentPaid, salary), *hraDrawn),
             QStringLiteral("HRA exemption")))
         return;
     cmdback->setEnabled(true);

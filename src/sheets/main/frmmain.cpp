@@ -238,8 +238,9 @@ void frmmain::cmdcalc_Click()
     if (!fields::writeResult(this, txtexall, readAmount(txttp->text()) + readAmount(txthra->text()),
                    QStringLiteral("total of the exempt allowances")))
         return;
-    if (!fields::writeResult(this, txtnsal, readAmount(txtgs->text()) - readAmount(txtexall->text()),
-                   QStringLiteral("income from salary")))
+    if (!fields::writeResult(this, txtnsal,
+            readAmount(txtgs->text()) - readAmount(txtexall->text()),
+            QStringLiteral("income from salary")))
         return;
     if (!fields::writeResult(this, txtgti,
                    readAmount(txtnsal->text()) + readAmount(txthp->text())
@@ -266,11 +267,11 @@ void frmmain::cmdcalc_Click()
     if (!fields::writeResult(this, txtcess, tax::educationCess(readAmount(txtntax->text())),
                    QStringLiteral("education cess")))
         return;
-    if (!fields::writeResult(this, txtttax, readAmount(txtntax->text()) + readAmount(txtcess->text()),
-                   QStringLiteral("total tax")))
+    if (!fields::writeResult(this, txtttax,
+            readAmount(txtntax->text()) + readAmount(txtcess->text()), QStringLiteral("total tax")))
         return;
-    fields::writeResult(this, txtbaltax, readAmount(txtttax->text()) - readAmount(txtdedtax->text()),
-              QStringLiteral("balance tax"));
+    fields::writeResult(this, txtbaltax,
+        readAmount(txtttax->text()) - readAmount(txtdedtax->text()), QStringLiteral("balance tax"));
 }
 
 void frmmain::cmdcalgs_Click()

@@ -394,15 +394,17 @@ bool Form1::calculate()
     setGuardsEnabled(true); // the increment's write disabled them
 
     for (int i = 0; i < kRows; ++i) {
-        if (!fields::writeResult(this, txtda[i], pay::dearnessAllowance(pay::periodOfRow(i), basic(i), grade(i)),
-                       QStringLiteral("dearness allowance of %1").arg(monthOf(i))))
+        if (!fields::writeResult(this, txtda[i],
+                pay::dearnessAllowance(pay::periodOfRow(i), basic(i), grade(i)),
+                QStringLiteral("dearness allowance of %1").arg(monthOf(i))))
             return false;
     }
 
     if (const auto cls = pay::hraClassFromText(cboclass1->currentText())) {
         for (int i = pay::kFirstCurrentRow; i < kRows; ++i) {
-            if (!fields::writeResult(this, txthra[i], pay::houseRentAllowance(*cls, basic(i), grade(i)),
-                           QStringLiteral("house rent allowance of %1").arg(monthOf(i))))
+            if (!fields::writeResult(this, txthra[i],
+                    pay::houseRentAllowance(*cls, basic(i), grade(i)),
+                    QStringLiteral("house rent allowance of %1").arg(monthOf(i))))
                 return false;
         }
     }
@@ -444,8 +446,9 @@ bool Form1::calculate()
             total = cell(txtda[i]) + cell(txttpa2[i]) + cell(txtmgc[i]);
         else
             total = cell(txtbp[i]) + cell(txtgp[i]) + cell(txtda[i]) + cell(txthra[i])
-                    + cell(txttpa2[i]) + cell(txtmgc[i]);
-        if (!fields::writeResult(this, txtttl[i], total, QStringLiteral("total of %1").arg(monthOf(i))))
+                + cell(txttpa2[i]) + cell(txtmgc[i]);
+        if (!fields::writeResult(
+                this, txtttl[i], total, QStringLiteral("total of %1").arg(monthOf(i))))
             return false;
     }
 
@@ -471,7 +474,8 @@ bool Form1::calculate()
         {txtttlt, txtttl, 0, "total of the months"},
     };
     for (const auto &c : columns) {
-        if (!fields::writeResult(this, c.total, columnTotal(c.column, c.from), QString::fromLatin1(c.what)))
+        if (!fields::writeResult(
+                this, c.total, columnTotal(c.column, c.from), QString::fromLatin1(c.what)))
             return false;
     }
 
