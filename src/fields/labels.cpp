@@ -1,6 +1,7 @@
 #include "fields/labels.h"
 
 #include <QLabel>
+#include <QPushButton>
 #include <QRegularExpression>
 #include <QWidget>
 
@@ -33,6 +34,20 @@ void labelField(QLabel *label, QWidget *field)
 void nameField(QWidget *field, const QString &caption)
 {
     field->setAccessibleName(spokenCaption(caption));
+}
+
+QLabel *makeLabel(QWidget *parent, const QString &name, const QString &caption)
+{
+    auto *label = new QLabel(caption, parent);
+    label->setObjectName(name);
+    return label;
+}
+
+QPushButton *makeButton(QWidget *parent, const QString &name, const QString &caption)
+{
+    auto *button = new QPushButton(caption, parent);
+    button->setObjectName(name);
+    return button;
 }
 
 } // namespace fields

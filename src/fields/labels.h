@@ -5,9 +5,14 @@
 #include <QString>
 
 class QLabel;
+class QPushButton;
 class QWidget;
 
 namespace fields {
+
+// A label or a button named `name` (its objectName) with its caption.
+QLabel *makeLabel(QWidget *parent, const QString &name, const QString &caption);
+QPushButton *makeButton(QWidget *parent, const QString &name, const QString &caption);
 
 // The words of a caption as they should be spoken: no access-key marks ("&&" stands for one
 // "&"), no ":-" or ": -" trailers ("Less:- Property Taxes" reads "Less: Property Taxes"),

@@ -16,16 +16,11 @@
 #include <QPushButton>
 #include <cmath>
 
+using fields::makeButton;
+using fields::makeLabel;
 using fields::readAmount;
 
 namespace {
-
-QLabel *makeLabel(QWidget *parent, const QString &name, const QString &caption)
-{
-    auto *label = new QLabel(caption, parent);
-    label->setObjectName(name);
-    return label;
-}
 
 QLabel *makeHeading(QWidget *parent, const QString &name, const QString &caption)
 {
@@ -34,13 +29,6 @@ QLabel *makeHeading(QWidget *parent, const QString &name, const QString &caption
     font.setBold(true);
     label->setFont(font);
     return label;
-}
-
-QPushButton *makeButton(QWidget *parent, const QString &name, const QString &caption)
-{
-    auto *button = new QPushButton(caption, parent);
-    button->setObjectName(name);
-    return button;
 }
 
 } // namespace

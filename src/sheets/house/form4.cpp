@@ -15,21 +15,10 @@
 #include <QPushButton>
 #include <QRadioButton>
 
+using fields::makeButton;
+using fields::makeLabel;
+
 namespace {
-
-QLabel *makeLabel(QWidget *parent, const QString &name, const QString &caption)
-{
-    auto *label = new QLabel(caption, parent);
-    label->setObjectName(name);
-    return label;
-}
-
-QPushButton *makeButton(QWidget *parent, const QString &name, const QString &caption)
-{
-    auto *button = new QPushButton(caption, parent);
-    button->setObjectName(name);
-    return button;
-}
 
 QGroupBox *makeFrame(QWidget *parent, const QString &name, const QString &caption)
 {

@@ -15,6 +15,9 @@
 #include <QPushButton>
 #include <QValidator>
 
+using fields::makeButton;
+using fields::makeLabel;
+
 namespace {
 
 // Limits what the user types to a number of characters, but not what the program writes:
@@ -38,20 +41,6 @@ public:
 private:
     int m_maxLength;
 };
-
-QLabel *makeLabel(QWidget *parent, const QString &name, const QString &caption)
-{
-    auto *label = new QLabel(caption, parent);
-    label->setObjectName(name);
-    return label;
-}
-
-QPushButton *makeButton(QWidget *parent, const QString &name, const QString &caption)
-{
-    auto *button = new QPushButton(caption, parent);
-    button->setObjectName(name);
-    return button;
-}
 
 } // namespace
 

@@ -22,23 +22,11 @@
 #include <QLineEdit>
 #include <QPushButton>
 
+using fields::makeButton;
+using fields::makeLabel;
 using fields::readAmount;
 
 namespace {
-
-QLabel *makeLabel(QWidget *parent, const QString &name, const QString &caption)
-{
-    auto *label = new QLabel(caption, parent);
-    label->setObjectName(name);
-    return label;
-}
-
-QPushButton *makeButton(QWidget *parent, const QString &name, const QString &caption)
-{
-    auto *button = new QPushButton(caption, parent);
-    button->setObjectName(name);
-    return button;
-}
 
 QLineEdit *makeHiddenField(QWidget *parent, const QString &name)
 {

@@ -23,6 +23,8 @@
 #include <functional>
 #include <vector>
 
+using fields::makeButton;
+using fields::makeLabel;
 using fields::readAmount;
 
 namespace {
@@ -68,20 +70,6 @@ protected:
 private:
     bool m_reactAfterClick = false;
 };
-
-QLabel *makeLabel(QWidget *parent, const QString &name, const QString &caption)
-{
-    auto *label = new QLabel(caption, parent);
-    label->setObjectName(name);
-    return label;
-}
-
-QPushButton *makeButton(QWidget *parent, const QString &name, const QString &caption)
-{
-    auto *button = new QPushButton(caption, parent);
-    button->setObjectName(name);
-    return button;
-}
 
 QString element(const char *array, int index)
 {
