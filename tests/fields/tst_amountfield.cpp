@@ -115,7 +115,11 @@ void tst_AmountField::writeAmountRefusesNonFinite()
     fields::writeText(m_first, "12");
     QVERIFY(!fields::writeAmount(m_first, std::numeric_limits<double>::infinity()));
     QVERIFY(!fields::writeAmount(m_first, std::nan("")));
+    // Finite, but its 15-digit text "1.79769313486232E+308" would read back as infinite.
+    QVERIFY(!fields::writeAmount(m_first, std::numeric_limits<double>::max()));
     QCOMPARE(m_first->text(), QString("12"));
+    QVERIFY(fields::writeAmount(m_first, 1e308));
+    QCOMPARE(m_first->text(), QString("1E+308"));
     QVERIFY(fields::writeAmount(m_first, 1234.5));
     QCOMPARE(m_first->text(), QString("1234.5"));
 }
