@@ -103,6 +103,18 @@ bool writeResult(QWidget *form, QLineEdit *field, double value, const QString &w
     return false;
 }
 
+std::optional<double> readTypedStrict(QWidget *form, QLineEdit *field, const QString &caption)
+{
+    const QString text = field->text();
+    if (const std::optional<double> value = readStrict(text))
+        return value;
+    showMessage(form, QStringLiteral("The box \"%1\" holds \"%2\", which is not a number. "
+                                     "Please correct it and calculate again.")
+                          .arg(caption.trimmed(), text));
+    field->setFocus();
+    return std::nullopt;
+}
+
 void connectCommonChange(QLineEdit *field, const QObject *context,
                          std::function<void()> disableGuards)
 {

@@ -6,6 +6,7 @@
 #include <QLineEdit>
 #include <QString>
 #include <functional>
+#include <optional>
 
 class QWidget;
 
@@ -53,6 +54,10 @@ bool writeAmount(QLineEdit *field, double value);
 // step (`what`, e.g. "gross total income") could not be worked out, and the result is false
 // so that the Calculate stops there.
 bool writeResult(QWidget *form, QLineEdit *field, double value, const QString &what);
+
+// Strict reading of a typed field. When its text is not a number as a whole, the user is told
+// which box (`caption`) holds what text, the focus goes to that box, and the result is empty.
+std::optional<double> readTypedStrict(QWidget *form, QLineEdit *field, const QString &caption);
 
 // The common change reaction: run `disableGuards`, then refill an emptied field with "0"
 // (which raises the reaction once more; that nested run only disables the guards again).

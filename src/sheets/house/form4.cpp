@@ -228,16 +228,10 @@ void Form4::opta499_Click()
 
 std::optional<double> Form4::readInput(QLineEdit *field, const QLabel *label)
 {
-    const QString text = field->text();
-    if (const std::optional<double> value = fields::readStrict(text))
-        return value;
-    disableGuards();
-    fields::showMessage(this,
-        QStringLiteral("The box \"%1\" holds \"%2\", which is not a "
-                       "number. Please correct it and calculate again.")
-            .arg(label->text().trimmed(), text));
-    field->setFocus();
-    return std::nullopt;
+    const std::optional<double> value = fields::readTypedStrict(this, field, label->text());
+    if (!value)
+        disableGuards();
+    return value;
 }
 
 void Form4::cmdtot_Click()

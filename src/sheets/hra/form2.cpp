@@ -126,16 +126,10 @@ void Form2::disableGuards()
 
 std::optional<double> Form2::readInput(QLineEdit *field, const QLabel *label)
 {
-    const QString text = field->text();
-    if (const std::optional<double> value = fields::readStrict(text))
-        return value;
-    disableGuards();
-    fields::showMessage(this,
-        QStringLiteral("The box \"%1\" holds \"%2\", which is not a "
-                       "number. Please correct it and calculate again.")
-            .arg(label->text(), text));
-    field->setFocus();
-    return std::nullopt;
+    const std::optional<double> value = fields::readTypedStrict(this, field, label->text());
+    if (!value)
+        disableGuards();
+    return value;
 }
 
 void Form2::cmdcal_Click()
