@@ -2,9 +2,9 @@
 # The one test command. Installs what is missing, then:
 #   1. builds Morvel in ./build and runs every test there;
 #   2. builds it again in ./build-asan with AddressSanitizer and UndefinedBehaviorSanitizer
-#      and runs every test there, any sanitizer report failing its test;
-#   3. builds the fuzz targets of the amount conversions with clang in ./build-fuzz and runs
-#      each for FUZZ_SECONDS seconds (default 20).
+#      and runs every test there but the install check, any sanitizer report failing its test;
+#   3. builds the fuzz targets with clang in ./build-fuzz and runs each for FUZZ_SECONDS
+#      seconds (default 20).
 # Every part runs even when an earlier one failed. The last line counts the tests of both
 # builds and the fuzz targets as "N passed, M failed"; the exit status is non-zero when
 # anything failed (a build that fails counts as one failure).
@@ -25,8 +25,9 @@ part_failed() {
 # Runs ctest in a build folder and adds its counts from ctest's closing line.
 run_ctest() {
   local name=$1 dir=$2 log rc line total broken
+  shift 2
   log=$(mktemp)
-  (cd "$dir" && ctest --output-on-failure --parallel 2 --timeout 600 --no-tests=error) 2>&1 |
+  (cd "$dir" && ctest --output-on-failure --parallel 2 --timeout 600 --no-tests=error "$@") 2>&1 |
     tee "$log"
   rc=${PIPESTATUS[0]}
   line=$(grep -E '[0-9]+ tests? failed out of [0-9]+' "$log" | tail -n 1)
@@ -64,13 +65,13 @@ if BUILD_DIR=build-asan scripts/build.sh -DMORVEL_SANITIZE=ON -DMORVEL_BUILD_BEN
   export ASAN_OPTIONS=halt_on_error=1:print_stacktrace=1:detect_leaks=1:check_initialization_order=1
   export LSAN_OPTIONS=suppressions=$root/tests/lsan.supp:print_suppressions=0
   export UBSAN_OPTIONS=halt_on_error=1:print_stacktrace=1
-  run_ctest "sanitizer tests" build-asan
+  run_ctest "sanitizer tests" build-asan -LE install
   unset ASAN_OPTIONS LSAN_OPTIONS UBSAN_OPTIONS
 else
   part_failed "sanitizer build"
 fi
 
-echo "== Fuzzing the amount conversions, ${fuzz_seconds}s per target"
+echo "== Fuzzing, ${fuzz_seconds}s per target"
 fuzz_log=$(mktemp)
 fuzz/run.sh "$fuzz_seconds" 2>&1 | tee "$fuzz_log"
 fuzz_passed=$(grep -c -E '^fuzz [a-z_]+: passed' "$fuzz_log")

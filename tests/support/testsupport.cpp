@@ -1,81 +1,84 @@
 #include "support/testsupport.h"
 
+#include "sheets/main/frmmain.h"
+
 #include <QApplication>
-#include <QElapsedTimer>
+#include <QComboBox>
+#include <QAbstractButton>
 #include <QLineEdit>
-#include <QMessageBox>
 #include <QPushButton>
 #include <QTest>
-#include <QTimer>
 
 namespace testsupport {
 
-MessageRecorder::MessageRecorder()
+void SheetTest::init()
 {
-    m_previous = fields::setMessageHandler(
-        [this](QWidget *, const QString &text) { messages.append(text); });
+    fields::setMessageHandler([this](QWidget *, const QString &text) { m_messages << text; });
+    forms = std::make_unique<Forms>();
+    ended = 0;
+    forms->programEnder = [this] { ++ended; };
+    main = forms->mainSheet();
+    Forms::present(main);
+    QVERIFY(QTest::qWaitForWindowActive(main));
 }
 
-MessageRecorder::~MessageRecorder()
+void SheetTest::cleanup()
 {
-    fields::setMessageHandler(std::move(m_previous));
+    forms.reset();
+    fields::setMessageHandler({});
+    QVERIFY2(m_messages.isEmpty(), qPrintable("unexpected message: " + m_messages.join(" | ")));
 }
 
-namespace {
-
-// Polls for the modal box on a timer; deletes itself once it answered or gave up.
-class BoxAnswerer : public QObject
+QWidget *SheetTest::openSheet(const QString &name)
 {
-public:
-    // Owned by the application, so that one still waiting when a test ends goes with it.
-    BoxAnswerer(AnsweredBox *record, int timeoutMs)
-        : QObject(QCoreApplication::instance())
-        , m_record(record)
-        , m_timeoutMs(timeoutMs)
-    {
-        m_clock.start();
-        QTimer::singleShot(0, this, &BoxAnswerer::poll);
+    const QHash<QString, QString> openers = { { "Form1", "cmdcalgs" }, { "Form2", "cmdcalhr" },
+        { "Form4", "cmdcalhp" }, { "frmreb88", "cmdcalded80" } };
+    if (openers.contains(name))
+        press(main->findChild<QPushButton *>(openers[name]));
+    for (QWidget *window : QApplication::topLevelWidgets())
+        if (window->objectName() == name)
+            return QTest::qWaitForWindowActive(window) ? window : nullptr;
+    return nullptr;
+}
+
+void table(std::initializer_list<const char *> columns, const char *rows)
+{
+    for (const char *column : columns)
+        QTest::addColumn<QString>(column);
+    for (const QString &line : QString::fromUtf8(rows).split('\n')) {
+        const QStringList cells = line.split('|');
+        if (cells.size() < 2)
+            continue;
+        QTestData &row = QTest::newRow(qPrintable(cells[0].trimmed()));
+        for (qsizetype i = 1; i < cells.size(); ++i) // "\t" and "\n" stand for a tab and a line feed
+            row << cells[i].trimmed().replace("\\t", "\t").replace("\\n", "\n");
     }
-
-private:
-    void poll()
-    {
-        auto *box = qobject_cast<QMessageBox *>(QApplication::activeModalWidget());
-        if (!box) {
-            if (m_clock.elapsed() < m_timeoutMs)
-                QTimer::singleShot(10, this, &BoxAnswerer::poll);
-            else
-                deleteLater();
-            return;
-        }
-        m_record->seen = true;
-        m_record->text = box->text();
-        m_record->caption = box->windowTitle();
-        m_record->buttonCount = int(box->buttons().size());
-        m_record->okOnly = box->standardButtons() == QMessageBox::Ok;
-        m_record->hasIcon = box->icon() != QMessageBox::NoIcon;
-        deleteLater();
-        box->button(QMessageBox::Ok)->click();
-    }
-
-    AnsweredBox *m_record;
-    int m_timeoutMs;
-    QElapsedTimer m_clock;
-};
-
-} // namespace
-
-void answerNextMessageBox(AnsweredBox *record, int timeoutMs)
-{
-    new BoxAnswerer(record, timeoutMs);
 }
 
-void retype(QWidget *field, const QString &text)
+void type(QWidget *box, const QString &text)
 {
-    field->setFocus();
-    if (auto *edit = qobject_cast<QLineEdit *>(field))
-        edit->selectAll();
-    QTest::keyClicks(field, text);
+    if (auto *combo = qobject_cast<QComboBox *>(box))
+        box = combo->lineEdit();
+    box->setFocus();
+    auto *edit = qobject_cast<QLineEdit *>(box);
+    edit->selectAll();
+    if (text.isEmpty())
+        QTest::keyClick(edit, Qt::Key_Backspace);
+    QTest::keyClicks(edit, text);
+}
+
+void press(QAbstractButton *button)
+{
+    // Near the left edge: an option button takes clicks only on its circle and caption.
+    QTest::mouseClick(button, Qt::LeftButton, {}, QPoint(6, button->height() / 2));
+}
+
+QStringList texts(std::initializer_list<const QLineEdit *> boxes)
+{
+    QStringList result;
+    for (const QLineEdit *box : boxes)
+        result << box->text();
+    return result;
 }
 
 } // namespace testsupport

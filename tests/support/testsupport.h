@@ -1,45 +1,54 @@
-// Helpers shared by the widget tests.
+// What the widget tests share: a fresh run of the sheets for every test, the messages the
+// program shows, and typing as a user types.
 #pragma once
 
+#include "app/forms.h"
 #include "fields/messages.h"
 
-#include <QString>
+#include <QObject>
 #include <QStringList>
-#include <functional>
+#include <memory>
 
-class QWidget;
+class QLineEdit;
+class QAbstractButton;
+class frmmain;
 
 namespace testsupport {
 
-// Records every message the program shows instead of opening a box; restores on exit.
-class MessageRecorder
+// Base of the widget test classes. Each test starts from a new run with the main sheet
+// shown and active. Messages are recorded instead of opening a box: one that the test did
+// not take with takeMessages() fails it when it ends.
+class SheetTest : public QObject
 {
-public:
-    MessageRecorder();
-    ~MessageRecorder();
-    MessageRecorder(const MessageRecorder &) = delete;
-    MessageRecorder &operator=(const MessageRecorder &) = delete;
+    Q_OBJECT
+protected:
+    QStringList takeMessages() { return std::exchange(m_messages, {}); }
+    // Opens a sheet by its name with its "Calc." button ("frmmain": the main sheet itself)
+    // and waits until it has the keyboard; nullptr when it does not come.
+    QWidget *openSheet(const QString &name);
 
-    QStringList messages;
+    std::unique_ptr<Forms> forms;
+    frmmain *main = nullptr;
+    int ended = 0; // how often the run was ended
+
+protected slots:
+    void init();
+    void cleanup();
 
 private:
-    fields::MessageHandler m_previous;
+    QStringList m_messages;
 };
 
-// Answers the next real modal message box with OK once it shows, and records what it
-// showed: its text, its caption, its buttons and whether it had an icon.
-struct AnsweredBox
-{
-    bool seen = false;
-    QString text;
-    QString caption;
-    int buttonCount = 0;
-    bool okOnly = false;
-    bool hasIcon = true;
-};
-void answerNextMessageBox(AnsweredBox *record, int timeoutMs = 5000);
+// A table of test data: a text column for each name, and a row for each line of `rows`, its
+// name first, then its texts, all separated by "|" (blanks around them do not count).
+void table(std::initializer_list<const char *> columns, const char *rows);
 
-// Clears a line edit and types `text` into it through real key events.
-void retype(QWidget *field, const QString &text);
+// Selects the whole text of a box (or a combo box's) and types over it with key events;
+// an empty text deletes it.
+void type(QWidget *box, const QString &text);
+// Clicks a button with the mouse (a disabled one does nothing).
+void press(QAbstractButton *button);
+// The texts of boxes, in order.
+QStringList texts(std::initializer_list<const QLineEdit *> boxes);
 
 } // namespace testsupport

@@ -1,0 +1,70 @@
+// How a run starts and ends, and the windows it keeps or discards.
+#include "app/frmsplash.h"
+#include "sheets/main/frmmain.h"
+#include "sheets/salary/form1.h"
+#include "support/testsupport.h"
+
+#include <QLabel>
+#include <QLineEdit>
+#include <QPointer>
+#include <QPushButton>
+#include <QtTest>
+
+using testsupport::press;
+using testsupport::type;
+
+class tst_app : public testsupport::SheetTest
+{
+    Q_OBJECT
+private slots:
+    void splashGivesWayToTheMainSheet();
+    void exitAndClosingTheMainSheetEndTheRun();
+    void closingTheSalarySheetDiscardsIt();
+    void homePageLink();
+};
+
+void tst_app::splashGivesWayToTheMainSheet()
+{
+    Forms run;
+    QPointer<frmSplash> splash = new frmSplash(run);
+    splash->show();
+    QVERIFY(!run.hasMainSheet());
+    QTRY_VERIFY_WITH_TIMEOUT(run.hasMainSheet() && run.mainSheet()->isVisible(), 5000);
+    QTRY_VERIFY(splash.isNull());
+    QTRY_VERIFY(run.mainSheet()->txtname->hasFocus());
+}
+
+void tst_app::exitAndClosingTheMainSheetEndTheRun()
+{
+    press(main->cmdcalgs); // an open sheet behind does not keep the run alive
+    press(main->cmdexit);
+    QCOMPARE(ended, 1);
+    main->close();
+    QCOMPARE(ended, 2);
+}
+
+void tst_app::closingTheSalarySheetDiscardsIt()
+{
+    press(main->cmdcalgs);
+    type(forms->salarySheet()->txtbp[0], "25000");
+    forms->salarySheet()->close();
+    QTRY_VERIFY(!forms->hasSalarySheet());
+    type(main->txtname, "R. K. Sharma");
+    press(main->cmdcalgs);
+    QCOMPARE(forms->salarySheet()->txtbp[13]->text(), "0");
+    QCOMPARE(forms->salarySheet()->txtnam->text(), "R. K. Sharma");
+}
+
+void tst_app::homePageLink()
+{
+    for (const bool opens : { true, false }) {
+        QUrl asked;
+        forms->urlOpener = [&](const QUrl &url) { return asked = url, opens; };
+        QTest::mouseClick(main->Label7, Qt::LeftButton);
+        QVERIFY(main->Label7->text().endsWith(asked.toString()));
+        QCOMPARE(takeMessages(), opens ? QStringList() : QStringList("Unable to start Web browser !"));
+    }
+}
+
+QTEST_MAIN(tst_app)
+#include "tst_app.moc"
