@@ -9,11 +9,37 @@
 
 #include <QCoreApplication>
 #include <QDesktopServices>
+#include <QKeyEvent>
 
 Forms::Forms()
     : programEnder([] { QCoreApplication::exit(0); })
     , urlOpener([](const QUrl &url) { return QDesktopServices::openUrl(url); })
 {
+    QCoreApplication::instance()->installEventFilter(this);
+}
+
+bool Forms::isSheet(const QWidget *window) const
+{
+    return window
+        && (window == m_main.get() || window == m_salary.get() || window == m_hra.get()
+            || window == m_house.get() || window == m_deductions.get());
+}
+
+bool Forms::eventFilter(QObject *watched, QEvent *event)
+{
+    // A key pressed with Alt reaches a box only when no enabled access key took it, and the
+    // box would type its letter (Alt+P while Print is off): on a sheet it changes nothing.
+    // Alt+Down still opens a list; AltGr, and Ctrl+Alt where it stands for AltGr, still type.
+    if (event->type() == QEvent::KeyPress) {
+        const auto *key = static_cast<const QKeyEvent *>(event);
+        const auto *widget = qobject_cast<const QWidget *>(watched);
+        const int code = key->key();
+        if ((key->modifiers() & (Qt::AltModifier | Qt::ControlModifier)) == Qt::AltModifier
+            && code != Qt::Key_Down && code != Qt::Key_Alt && code != Qt::Key_Shift
+            && code != Qt::Key_Control && code != Qt::Key_Meta && widget && isSheet(widget->window()))
+            return true;
+    }
+    return QObject::eventFilter(watched, event);
 }
 
 Forms::~Forms()

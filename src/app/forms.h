@@ -47,8 +47,12 @@ public:
     std::function<void()> programEnder;
     std::function<bool(const QUrl &)> urlOpener;
 
+protected:
+    bool eventFilter(QObject *watched, QEvent *event) override;
+
 private:
     void discardSalarySheet();
+    bool isSheet(const QWidget *window) const;
 
     std::unique_ptr<frmmain> m_main;
     std::unique_ptr<Form1> m_salary;

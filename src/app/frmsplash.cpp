@@ -77,8 +77,26 @@ void frmSplash::Form_Load()
     lblProductName->setText(QStringLiteral("Morvel"));
 }
 
+void frmSplash::keyPressEvent(QKeyEvent *)
+{
+    Timer1_Timer();
+}
+
+void frmSplash::mousePressEvent(QMouseEvent *)
+{
+    Timer1_Timer();
+}
+
+void frmSplash::showEvent(QShowEvent *event)
+{
+    QDialog::showEvent(event);
+    activateWindow(); // so that a key can reach it
+}
+
 void frmSplash::Timer1_Timer()
 {
+    if (!Timer1->isActive())
+        return; // already gone on: a second key or click must not show the main sheet again
     Forms::present(m_forms.mainSheet());
     Timer1->stop();
     close(); // deletes the splash: it is not used again

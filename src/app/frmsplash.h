@@ -24,6 +24,12 @@ public:
     QLabel *lblCompany = nullptr;
     QTimer *Timer1 = nullptr;
 
+protected:
+    // Any key or click on the splash shows the main sheet at once.
+    void keyPressEvent(QKeyEvent *event) override;
+    void mousePressEvent(QMouseEvent *event) override;
+    void showEvent(QShowEvent *event) override;
+
 private:
     void Form_Load();
     void Timer1_Timer();

@@ -3,9 +3,32 @@
 #include <QLabel>
 #include <QPushButton>
 #include <QRegularExpression>
+#include <QShortcutEvent>
 #include <QWidget>
 
 namespace fields {
+namespace {
+
+// A button that its access key presses at once. Qt animates the press and clicks some 100 ms
+// later, so a key typed right after the access key would find the button's work not done
+// (Alt+C then Alt+P: Print still disabled).
+class Button : public QPushButton
+{
+public:
+    using QPushButton::QPushButton;
+
+protected:
+    bool event(QEvent *event) override
+    {
+        if (event->type() == QEvent::Shortcut && !static_cast<QShortcutEvent *>(event)->isAmbiguous()) {
+            click();
+            return true;
+        }
+        return QPushButton::event(event);
+    }
+};
+
+} // namespace
 
 QString spokenCaption(const QString &caption)
 {
@@ -45,7 +68,7 @@ QLabel *makeLabel(QWidget *parent, const QString &name, const QString &caption)
 
 QPushButton *makeButton(QWidget *parent, const QString &name, const QString &caption)
 {
-    auto *button = new QPushButton(caption, parent);
+    auto *button = new Button(caption, parent);
     button->setObjectName(name);
     return button;
 }

@@ -17,21 +17,38 @@ class tst_app : public testsupport::SheetTest
 {
     Q_OBJECT
 private slots:
+    void splashGivesWayToTheMainSheet_data();
     void splashGivesWayToTheMainSheet();
     void exitAndClosingTheMainSheetEndTheRun();
     void closingTheSalarySheetDiscardsIt();
     void homePageLink();
 };
 
+void tst_app::splashGivesWayToTheMainSheet_data()
+{
+    testsupport::table({ "by" }, R"(
+        its three seconds | time
+        a key             | key
+        a click           | click
+    )");
+}
+
 void tst_app::splashGivesWayToTheMainSheet()
 {
+    QFETCH(QString, by);
     Forms run;
     QPointer<frmSplash> splash = new frmSplash(run);
     splash->show();
-    QVERIFY(!run.hasMainSheet());
-    QTRY_VERIFY_WITH_TIMEOUT(run.hasMainSheet() && run.mainSheet()->isVisible(), 5000);
+    QVERIFY(QTest::qWaitForWindowActive(splash) && !run.hasMainSheet());
+    if (by == "key")
+        QTest::keyClick(splash, Qt::Key_A);
+    if (by == "click")
+        QTest::mouseClick(splash, Qt::LeftButton);
+    // At once when skipped; the time only within its three seconds.
+    QTRY_VERIFY_WITH_TIMEOUT(run.hasMainSheet() && run.mainSheet()->isVisible(), by == "time" ? 5000 : 0);
     QTRY_VERIFY(splash.isNull());
     QTRY_VERIFY(run.mainSheet()->txtname->hasFocus());
+    QCOMPARE(run.mainSheet()->txtname->text(), ""); // the key shows the sheet, it types nothing
 }
 
 void tst_app::exitAndClosingTheMainSheetEndTheRun()

@@ -271,8 +271,5 @@ void frmreb88::txt80d_Change()
     fields::showMessage(this, mediclaimMessage());
     // Runs this rule again; the ceiling itself is not above the ceiling.
     fields::writeText(txt80d, fields::numberText(deductions::kMediclaimCeiling));
-    // The closed message box may leave no window active; the focus belongs in this sheet.
-    if (isVisible())
-        activateWindow();
     txt80g->setFocus();
 }
