@@ -5,6 +5,7 @@
 #include "sheets/main/frmmain.h"
 #include "sheets/salary/form1.h"
 
+#include <QComboBox>
 #include <QLabel>
 #include <QLineEdit>
 
@@ -31,6 +32,8 @@ TaxStatementFields taxStatementFields(
     f.mainTtax = main.txtttax->text();
     f.mainDedtax = main.txtdedtax->text();
     f.mainBaltax = main.txtbaltax->text();
+    f.mainSurch = main.txtsurch->text();
+    f.mainAge = main.cboage->currentText();
 
     f.houseArv = house.txtarv->text();
     f.housePtax = house.txtptax->text();

@@ -1,9 +1,11 @@
 #include "print/taxstatement.h"
 
 #include "app/branding.h"
+#include "fields/conversions.h"
 #include "print/fonts.h"
 #include "print/page.h"
 #include "print/statementtext.h"
+#include "sheets/main/tax.h"
 
 #include <array>
 
@@ -180,6 +182,17 @@ bool drawTaxStatement(Page &page, const TaxStatementFields &fields)
 
     for (const Rule &rule : kRules)
         page.drawLine(rule.x1, rule.y, rule.x2, rule.y);
+
+    // Below the form's own rows: the surcharge when there is one, and the slabs of an age
+    // group other than the first.
+    page.setBold(false);
+    if (fields::readAmount(fields.mainSurch) != 0) {
+        leftAligned(page, 1.0f, 9.10f, QStringLiteral("Surcharge (in the total tax) :-"));
+        rightAligned(page, kResults, 9.10f, fields.mainSurch);
+    }
+    if (fields.mainAge != tax::kAgeGroups.first())
+        leftAligned(page, 1.0f, 9.25f,
+            QStringLiteral("Tax by the slabs for age %1").arg(fields.mainAge));
 
     page.setFontSize(8);
     page.setBold(false);

@@ -30,6 +30,8 @@ struct TaxStatementFields
     QString mainTtax = "0"; // txtttax
     QString mainDedtax = "0"; // txtdedtax
     QString mainBaltax = "0"; // txtbaltax
+    QString mainSurch = "0"; // txtsurch   surcharge
+    QString mainAge = "Below 60"; // cboage     age group, whose slabs the tax follows
 
     // House-property sheet (Form4).
     QString houseArv = "0"; // txtarv     annual rental value

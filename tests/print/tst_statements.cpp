@@ -33,6 +33,8 @@ private slots:
     void statementsOfATypedRun();
     void printerFaults_data();
     void printerFaults();
+    void ageGroupAndSurcharge_data();
+    void ageGroupAndSurcharge();
     void sumsTooLargeToPrint();
 
 private:
@@ -174,6 +176,38 @@ void tst_statements::printerFaults()
     }
     QTest::qWait(result == PrintOutcome::Printed || mode == "noprinter" ? 0 : 1000); // a stray job
     QTRY_COMPARE_WITH_TIMEOUT(m_cups->jobs().size(), result == PrintOutcome::Printed ? 1 : 0, 20000);
+}
+
+void tst_statements::ageGroupAndSurcharge_data()
+{
+    // What the tax statement adds below its rows, for an age group and a surcharge.
+    testsupport::table({ "age", "surcharge", "added" }, R"(
+        below 60, no surcharge | Below 60     | 0    |
+        60 to 79               | 60 to 79     | 0    | text L 1.000 9.250 Tahoma 9 - "Tax by the slabs for age 60 to 79"
+        surcharge              | Below 60     | 7000 | text L 1.000 9.100 Tahoma 9 - "Surcharge (in the total tax) :-" ; text R 7.000 9.100 Tahoma 9 - "7000"
+        80 and above, both     | 80 and above | 7000 | text L 1.000 9.100 Tahoma 9 - "Surcharge (in the total tax) :-" ; text R 7.000 9.100 Tahoma 9 - "7000" ; text L 1.000 9.250 Tahoma 9 - "Tax by the slabs for age 80 and above"
+    )");
+}
+
+void tst_statements::ageGroupAndSurcharge()
+{
+    QFETCH(QString, age);
+    QFETCH(QString, surcharge);
+    QFETCH(QString, added);
+    print::TaxStatementFields sheet;
+    sheet.mainAge = age;
+    sheet.mainSurch = surcharge;
+    print::RecordingPage plain, page;
+    print::drawTaxStatement(plain, print::TaxStatementFields());
+    print::drawTaxStatement(page, sheet);
+    QStringList lines = printsupport::listing(page);
+    for (const QString &line : printsupport::listing(plain))
+        lines.removeOne(line);
+    QCOMPARE(lines.join(" ; "), added);
+    QVERIFY(m_cups->start("printer")); // and so on paper
+    print::printTaxStatement(nullptr, sheet);
+    QTRY_COMPARE_WITH_TIMEOUT(m_cups->jobs().size(), 1, 20000);
+    QCOMPARE(pdfDiffers(m_cups->jobs()[0], printsupport::listing(page)), QStringList());
 }
 
 void tst_statements::sumsTooLargeToPrint()

@@ -68,6 +68,10 @@ frmmain::frmmain(Forms &forms)
     txtttax = makeComputedField(this, QStringLiteral("txtttax"));
     txtdedtax = makeAmountField(this, QStringLiteral("txtdedtax"));
     txtbaltax = makeComputedField(this, QStringLiteral("txtbaltax"));
+    txtsurch = makeComputedField(this, QStringLiteral("txtsurch"));
+    cboage = new QComboBox(this);
+    cboage->setObjectName(QStringLiteral("cboage"));
+    cboage->addItems(tax::kAgeGroups);
     txtbp = makeHiddenField(this, QStringLiteral("txtbp"));
     txtda = makeHiddenField(this, QStringLiteral("txtda"));
     txthrr = makeHiddenField(this, QStringLiteral("txthrr"));
@@ -117,6 +121,10 @@ frmmain::frmmain(Forms &forms)
     };
     left(0, "lblname", QStringLiteral("Name"), txtname);
     grid->addWidget(txtname, 0, 1, 1, 4);
+    QLabel *lblage = makeLabel(this, QStringLiteral("lblage"), QStringLiteral("A&ge"));
+    grid->addWidget(lblage, 0, 6);
+    grid->addWidget(cboage, 0, 7);
+    fields::labelField(lblage, cboage);
     left(1, "lblgsal", QStringLiteral("Gross Salary"), txtgs, cmdcalgs);
     grid->addWidget(cmdcalgs, 1, 3);
     grid->addWidget(txtgs, 1, 4);
@@ -131,6 +139,10 @@ frmmain::frmmain(Forms &forms)
     grid->addWidget(txthra, 4, 2);
     grid->addWidget(txtexall, 4, 4);
     right(4, "lblntax", QStringLiteral("Net Tax"), txtntax);
+    QLabel *lblsurch = makeLabel(this, QStringLiteral("lblsurch"), QStringLiteral("Surcharge"));
+    grid->addWidget(lblsurch, 4, 8);
+    grid->addWidget(txtsurch, 4, 9);
+    fields::labelField(lblsurch, txtsurch);
     left(5, "lblsalinc", QStringLiteral("Income from Salary"), txtnsal);
     grid->addWidget(txtnsal, 5, 4);
     right(5, "Label5", QStringLiteral("Education Cess"), txtcess);
@@ -166,13 +178,13 @@ frmmain::frmmain(Forms &forms)
     const int amountWidth = fontMetrics().horizontalAdvance(QStringLiteral("0000000000.00"));
     for (QLineEdit *amount : {txtgs, txttp, txthra, txtexall, txtnsal, txtos, txthp, txtgti,
                               txtded80, txtnti, txtgtax, txtrel87A, txtrel89, txtntax, txtcess,
-                              txtttax, txtdedtax, txtbaltax})
+                              txtttax, txtdedtax, txtbaltax, txtsurch})
         amount->setMinimumWidth(amountWidth);
     for (QPushButton *calc : {cmdcalgs, cmdcalhr, cmdcalhp, cmdcalded80})
         calc->setSizePolicy(QSizePolicy::Fixed, QSizePolicy::Fixed);
 
-    QWidget *order[] = {txtname, cmdcalgs, txtgs, txttp, cmdcalhr, txthra, txtos,
-                        cmdcalhp, cmdcalded80, txtrel89, txtdedtax, cmdcalc, cmdprint, cmdexit};
+    QWidget *order[] = {txtname, cmdcalgs, txtgs, txttp, cmdcalhr, txthra, txtos, cmdcalhp,
+                        cmdcalded80, txtrel89, txtdedtax, cmdcalc, cmdprint, cmdexit, cboage};
     for (size_t i = 0; i + 1 < std::size(order); ++i)
         setTabOrder(order[i], order[i + 1]);
 
@@ -180,6 +192,7 @@ frmmain::frmmain(Forms &forms)
     for (QLineEdit *field : {txtgs, txttp, txthra, txtos, txthp, txtrel89, txtdedtax})
         fields::connectCommonChange(field, this, disablePrint);
     connect(txtname, &QLineEdit::textChanged, this, &frmmain::txtname_Change);
+    connect(cboage, &QComboBox::currentIndexChanged, this, &frmmain::cboage_Change);
 
     connect(cmdcalc, &QPushButton::clicked, this, &frmmain::cmdcalc_Click);
     connect(cmdcalgs, &QPushButton::clicked, this, &frmmain::cmdcalgs_Click);
@@ -218,6 +231,11 @@ void frmmain::txtname_Change()
     cmdprint->setEnabled(false); // the name may be empty: no refill
 }
 
+void frmmain::cboage_Change()
+{
+    cmdprint->setEnabled(false); // other slabs: the figures are out of date
+}
+
 void frmmain::cmdcalc_Click()
 {
     cmdprint->setEnabled(true);
@@ -240,7 +258,8 @@ void frmmain::cmdcalc_Click()
                    QStringLiteral("net taxable income")))
         return;
 
-    if (!fields::writeResult(this, txtgtax, tax::taxBySlabs(readAmount(txtnti->text())),
+    const auto age = tax::AgeGroup(cboage->currentIndex());
+    if (!fields::writeResult(this, txtgtax, tax::taxBySlabs(readAmount(txtnti->text()), age),
                    QStringLiteral("gross tax")))
         return;
     if (!fields::writeResult(this, txtrel87A,
@@ -252,11 +271,19 @@ void frmmain::cmdcalc_Click()
                                readAmount(txtrel89->text())),
                    QStringLiteral("net tax")))
         return;
-    if (!fields::writeResult(this, txtcess, tax::educationCess(readAmount(txtntax->text())),
-                   QStringLiteral("education cess")))
+    const double netTaxAtThreshold
+        = tax::netTax(tax::taxBySlabs(tax::kSurchargeThreshold, age), 0, readAmount(txtrel89->text()));
+    if (!fields::writeResult(this, txtsurch,
+            tax::surcharge(readAmount(txtnti->text()), readAmount(txtntax->text()), netTaxAtThreshold),
+            QStringLiteral("surcharge")))
+        return;
+    if (!fields::writeResult(this, txtcess,
+            tax::educationCess(readAmount(txtntax->text()) + readAmount(txtsurch->text())),
+            QStringLiteral("education cess")))
         return;
     if (!fields::writeResult(this, txtttax,
-            readAmount(txtntax->text()) + readAmount(txtcess->text()), QStringLiteral("total tax")))
+            readAmount(txtntax->text()) + readAmount(txtsurch->text()) + readAmount(txtcess->text()),
+            QStringLiteral("total tax")))
         return;
     fields::writeResult(this, txtbaltax,
         readAmount(txtttax->text()) - readAmount(txtdedtax->text()), QStringLiteral("balance tax"));

@@ -6,6 +6,7 @@
 #include <QDialog>
 
 class Forms;
+class QComboBox;
 class QLabel;
 class QLineEdit;
 class QPushButton;
@@ -37,6 +38,8 @@ public:
     QLineEdit *txtcess = nullptr;
     QLineEdit *txtttax = nullptr;
     QLineEdit *txtbaltax = nullptr;
+    QLineEdit *txtsurch = nullptr; // surcharge, above an income of 1,00,00,000
+    QComboBox *cboage = nullptr; // age group, whose slabs the tax follows
     // Hidden fields carrying the salary sheet's totals on to the HRA and deductions sheets
     QLineEdit *txtbp = nullptr;
     QLineEdit *txtda = nullptr;
@@ -74,6 +77,7 @@ private:
     void cmdexit_Click();
     void Label7_Click();
     void txtname_Change();
+    void cboage_Change();
 
 
     Forms &m_forms;

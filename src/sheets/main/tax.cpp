@@ -2,6 +2,8 @@
 
 #include "fields/conversions.h"
 
+#include <algorithm>
+
 using fields::roundHalfEven;
 
 namespace tax {
@@ -11,15 +13,18 @@ double roundToTens(double amount)
     return roundHalfEven(amount / 10) * 10;
 }
 
-double taxBySlabs(double n)
+double taxBySlabs(double n, AgeGroup group)
 {
-    if (n <= kTaxFreeLimit)
+    const Slabs slabs = group == AgeGroup::Senior ? kSlabsSenior
+        : group == AgeGroup::VerySenior           ? kSlabsVerySenior
+                                                  : kSlabsBelow60;
+    if (n <= slabs.taxFreeLimit)
         return 0;
     if (n <= kTopOf10PercentSlab)
-        return roundHalfEven((n - kTaxFreeLimit) * kRate10);
+        return roundHalfEven((n - slabs.taxFreeLimit) * kRate10);
     if (n <= kTopOf20PercentSlab)
-        return roundHalfEven((n - kTopOf10PercentSlab) * kRate20) + kTaxOnFull10Slab;
-    return roundHalfEven((n - kTopOf20PercentSlab) * kRate30) + kTaxOnFull10And20Slabs;
+        return roundHalfEven((n - kTopOf10PercentSlab) * kRate20) + slabs.taxOn10PercentSlab;
+    return roundHalfEven((n - kTopOf20PercentSlab) * kRate30) + slabs.taxOn10And20PercentSlabs;
 }
 
 double relief87A(double netTaxableIncome, double grossTax)
@@ -35,9 +40,18 @@ double netTax(double grossTax, double relief87A, double relief89)
     return net < 0 ? 0 : net;
 }
 
-double educationCess(double netTax)
+double surcharge(double netTaxableIncome, double netTax, double netTaxAtThreshold)
 {
-    return roundHalfEven(netTax * kCessRate);
+    if (netTaxableIncome <= kSurchargeThreshold)
+        return 0;
+    const double full = roundHalfEven(netTax * kSurchargeRate);
+    const double marginal = netTaxAtThreshold + (netTaxableIncome - kSurchargeThreshold) - netTax;
+    return std::max(0.0, std::min(full, marginal));
+}
+
+double educationCess(double tax)
+{
+    return roundHalfEven(tax * kCessRate);
 }
 
 } // namespace tax

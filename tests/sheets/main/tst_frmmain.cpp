@@ -5,6 +5,7 @@
 #include "sheets/main/frmmain.h"
 #include "support/testsupport.h"
 
+#include <QComboBox>
 #include <QLineEdit>
 #include <QPushButton>
 #include <QtTest>
@@ -19,6 +20,8 @@ class tst_frmmain : public testsupport::SheetTest
 private slots:
     void calculate_data();
     void calculate();
+    void ageGroupsAndSurcharge_data();
+    void ageGroupsAndSurcharge();
     void printGuard_data();
     void printGuard();
     void overflowStopsAtTheFailingStep();
@@ -79,6 +82,54 @@ void tst_frmmain::calculate()
     QTest::keyClick(main->txtdedtax, Qt::Key_Return);
     QCOMPARE(results().join(' '), computed);
     QVERIFY(main->cmdprint->isEnabled());
+}
+
+void tst_frmmain::ageGroupsAndSurcharge_data()
+{
+    // The slabs of each age group at the boundaries, and the surcharge above 1,00,00,000 with
+    // its marginal relief. Net taxable income typed as gross salary; then gross tax, relief
+    // u/s 87A, net tax, surcharge, cess and total tax.
+    testsupport::table({ "group", "income", "computed" }, R"(
+        below 60: 250000       | Below 60     | 250000   | 0 0 0 0 0 0
+        below 60: 300000       | Below 60     | 300000   | 5000 2000 3000 0 90 3090
+        below 60: 400000       | Below 60     | 400000   | 15000 2000 13000 0 390 13390
+        below 60: 500010       | Below 60     | 500010   | 25002 0 25002 0 750 25752
+        below 60: 1000000      | Below 60     | 1000000  | 125000 0 125000 0 3750 128750
+        below 60: 1 crore      | Below 60     | 10000000 | 2825000 0 2825000 0 84750 2909750
+        below 60: marginal     | Below 60     | 10010000 | 2828000 0 2828000 7000 85050 2920050
+        below 60: marginal too | Below 60     | 10100000 | 2855000 0 2855000 70000 87750 3012750
+        below 60: full 10%     | Below 60     | 11000000 | 3125000 0 3125000 312500 103125 3540625
+        60 to 79: 250000       | 60 to 79     | 250000   | 0 0 0 0 0 0
+        60 to 79: 300000       | 60 to 79     | 300000   | 0 0 0 0 0 0
+        60 to 79: 400000       | 60 to 79     | 400000   | 10000 2000 8000 0 240 8240
+        60 to 79: 500000       | 60 to 79     | 500000   | 20000 2000 18000 0 540 18540
+        60 to 79: 500010       | 60 to 79     | 500010   | 20002 0 20002 0 600 20602
+        60 to 79: 1000000      | 60 to 79     | 1000000  | 120000 0 120000 0 3600 123600
+        60 to 79: 1 crore      | 60 to 79     | 10000000 | 2820000 0 2820000 0 84600 2904600
+        60 to 79: marginal     | 60 to 79     | 10010000 | 2823000 0 2823000 7000 84900 2914900
+        80 and above: 250000   | 80 and above | 250000   | 0 0 0 0 0 0
+        80 and above: 300000   | 80 and above | 300000   | 0 0 0 0 0 0
+        80 and above: 400000   | 80 and above | 400000   | 0 0 0 0 0 0
+        80 and above: 500000   | 80 and above | 500000   | 0 0 0 0 0 0
+        80 and above: 500010   | 80 and above | 500010   | 2 0 2 0 0 2
+        80 and above: 1000000  | 80 and above | 1000000  | 100000 0 100000 0 3000 103000
+        80 and above: 1 crore  | 80 and above | 10000000 | 2800000 0 2800000 0 84000 2884000
+        80 and above: marginal | 80 and above | 10010000 | 2803000 0 2803000 7000 84300 2894300
+    )");
+}
+
+void tst_frmmain::ageGroupsAndSurcharge()
+{
+    QFETCH(QString, group);
+    QFETCH(QString, income);
+    QFETCH(QString, computed);
+    press(main->cmdcalc);
+    main->cboage->setCurrentText(group);
+    QCOMPARE(main->cmdprint->isEnabled(), group == "Below 60"); // another group: out of date
+    type(main->txtgs, income);
+    press(main->cmdcalc);
+    QCOMPARE(texts({ main->txtgtax, main->txtrel87A, main->txtntax, main->txtsurch, main->txtcess,
+                 main->txtttax }).join(' '), computed);
 }
 
 void tst_frmmain::printGuard_data()
