@@ -9,7 +9,7 @@ cd "$(dirname "$0")/.."
 root=$PWD
 seconds=${1:-20}
 build_dir=$root/${FUZZ_BUILD_DIR:-build-fuzz}
-targets=(fuzz_amounts)
+targets=(fuzz_amounts fuzz_return)
 
 if ! { CC=clang CXX=clang++ cmake -S fuzz -B "$build_dir" >/dev/null &&
        cmake --build "$build_dir" --parallel "$(nproc)" >"$build_dir/build.log" 2>&1; }; then

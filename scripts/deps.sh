@@ -16,7 +16,7 @@ test_packages=(
   poppler-utils
   clang libclang-rt-14-dev
   libbenchmark-dev
-  desktop-file-utils appstream dpkg-dev python3
+  desktop-file-utils appstream shared-mime-info dpkg-dev python3
 )
 
 wanted=("${run_packages[@]}")

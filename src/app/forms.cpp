@@ -8,12 +8,33 @@
 #include "sheets/salary/form1.h"
 
 #include <QCoreApplication>
+#include "fields/messages.h"
+
 #include <QDesktopServices>
+#include <QFileDialog>
+#include <QMessageBox>
 #include <QKeyEvent>
 
 Forms::Forms()
     : programEnder([] { QCoreApplication::exit(0); })
     , urlOpener([](const QUrl &url) { return QDesktopServices::openUrl(url); })
+    , chooseReturnFile([](QWidget *parent, bool saving, const QString &suggested) {
+        const QString filter = QStringLiteral("Morvel returns (*.morvel)");
+        QString name = saving ? QFileDialog::getSaveFileName(parent, QStringLiteral("Save Return"), suggested, filter)
+                              : QFileDialog::getOpenFileName(parent, QStringLiteral("Open Return"), suggested, filter);
+        if (saving && !name.isEmpty() && !name.endsWith(QLatin1String(".morvel")))
+            name += QStringLiteral(".morvel");
+        return name;
+    })
+    , askToSave([](QWidget *parent, const QString &question) {
+        QMessageBox box(QMessageBox::NoIcon, QString::fromUtf16(fields::kApplicationTitle), question,
+            QMessageBox::Save | QMessageBox::Discard | QMessageBox::Cancel, parent);
+        box.setDefaultButton(QMessageBox::Save);
+        box.setEscapeButton(QMessageBox::Cancel);
+        const int answer = box.exec();
+        return answer == QMessageBox::Save ? Answer::Save
+            : answer == QMessageBox::Discard ? Answer::Discard : Answer::Cancel;
+    })
 {
     QCoreApplication::instance()->installEventFilter(this);
 }

@@ -3,6 +3,8 @@
 // sheet is the exception the users know: closing its window discards it.
 #pragma once
 
+#include "app/returnformat.h"
+
 #include <QObject>
 #include <QUrl>
 #include <functional>
@@ -43,9 +45,25 @@ public:
     // Asks the desktop to open the home page; false when it could not.
     bool openHomePage();
 
-    // How the run ends and how a web address is opened; tests put their own in place.
+    // The return in a file: the controls of every sheet there is (the salary sheet only
+    // while its window is open), written atomically, or read back onto the sheets after the
+    // whole file was checked. Empty when done; otherwise why not, and nothing has changed.
+    QString saveReturn(const QString &fileName);
+    QString openReturn(const QString &fileName);
+    returnformat::Sheets sheets();
+    // The file last opened or saved in this run (empty: none), and whether a control shows
+    // other than it did then (without a file: other than at start-up).
+    QString returnFile() const { return m_returnFile; }
+    bool changed();
+
+    // How the run ends, how a web address is opened, which file a return is opened from or
+    // saved to (empty: cancelled), and what to do with a changed return at the end; tests
+    // put their own in place.
+    enum class Answer { Save, Discard, Cancel };
     std::function<void()> programEnder;
     std::function<bool(const QUrl &)> urlOpener;
+    std::function<QString(QWidget *parent, bool saving, const QString &suggested)> chooseReturnFile;
+    std::function<Answer(QWidget *parent, const QString &question)> askToSave;
 
 protected:
     bool eventFilter(QObject *watched, QEvent *event) override;
@@ -53,6 +71,14 @@ protected:
 private:
     void discardSalarySheet();
     bool isSheet(const QWidget *window) const;
+    // A sheet by its form's name, made when `make` and there is none yet.
+    QWidget *sheet(const QString &name, bool make);
+    // Puts the file's controls on the sheets: sheets it does not hold are dropped, and every
+    // guard button goes off, as after an edit. Empty, or why the values do not fit.
+    QString show(const returnformat::Sheets &sheets);
+
+    QString m_returnFile;
+    returnformat::Sheets m_returnState; // as the file was opened or saved
 
     std::unique_ptr<frmmain> m_main;
     std::unique_ptr<Form1> m_salary;

@@ -1,21 +1,57 @@
 // Morvel: income-tax calculator for central government employees, year 2014-15.
+//   morvel [FILE]                 the sheets, with a return opened from FILE
+//   morvel --pdf DIR FILE...      each return's statements as PDF files in DIR, no window
+#include "app/batch.h"
 #include "app/forms.h"
 #include "app/frmsplash.h"
+#include "sheets/main/frmmain.h"
 
 #include <QApplication>
+#include <QCommandLineParser>
 #include <QIcon>
+#include <QTextStream>
+#include <cstring>
 
 int main(int argc, char *argv[])
 {
+    // Printing to PDF files, help and version need no display.
+    for (int i = 1; i < argc; ++i) {
+        for (const char *option : { "--pdf", "--help", "-h", "--help-all", "--version", "-v" })
+            if (std::strcmp(argv[i], option) == 0 && !qEnvironmentVariableIsSet("QT_QPA_PLATFORM"))
+                qputenv("QT_QPA_PLATFORM", "offscreen");
+    }
     QApplication app(argc, argv);
     QApplication::setApplicationName(QStringLiteral("Morvel"));
+    QApplication::setApplicationVersion(QStringLiteral(MORVEL_VERSION));
     QApplication::setWindowIcon(QIcon(QStringLiteral(":/morvel/morvel.svg")));
+
+    QCommandLineParser parser;
+    parser.setApplicationDescription(QStringLiteral("Income tax of a central government employee, 2014-15."));
+    parser.addHelpOption();
+    parser.addVersionOption();
+    const QCommandLineOption pdf(QStringLiteral("pdf"),
+        QStringLiteral("Print the statements of each FILE as PDF files in DIR, with no window."),
+        QStringLiteral("DIR"));
+    parser.addOption(pdf);
+    parser.addPositionalArgument(QStringLiteral("FILE"), QStringLiteral("A return (NAME.morvel)."),
+        QStringLiteral("[FILE...]"));
+    parser.process(app);
+    const QStringList files = parser.positionalArguments();
+    if (parser.isSet(pdf)) {
+        QTextStream out(stdout);
+        return batch::printToPdf(parser.value(pdf), files, out) ? 0 : 1;
+    }
+    if (files.size() > 1)
+        parser.showHelp(2);
+
     // The main sheet ends the run itself (Exit, or closing its window); hidden sub-forms
     // must neither keep the program alive nor end it.
     QApplication::setQuitOnLastWindowClosed(false);
-
     Forms forms;
     auto *splash = new frmSplash(forms);
+    if (!files.isEmpty()) // once the main sheet shows, where a problem with the file is told
+        QObject::connect(splash, &QObject::destroyed, &forms,
+            [&forms, file = files.first()] { forms.mainSheet()->openReturnFile(file); });
     splash->show();
     return QApplication::exec();
 }

@@ -12,7 +12,7 @@
 namespace print {
 
 TaxStatementFields taxStatementFields(
-    const frmmain &main, const Form4 &house, const frmreb88 &deductions)
+    const frmmain &main, const Form4 *house, const frmreb88 *deductions)
 {
     TaxStatementFields f;
     f.mainName = main.txtname->text();
@@ -35,36 +35,41 @@ TaxStatementFields taxStatementFields(
     f.mainSurch = main.txtsurch->text();
     f.mainAge = main.cboage->currentText();
 
-    f.houseArv = house.txtarv->text();
-    f.housePtax = house.txtptax->text();
-    f.houseGhi = house.txtghi->text();
-    f.houseRep = house.txtrep->text();
-    f.houseIntt = house.txtintt->text();
-    f.houseOth = house.txtoth->text();
-    f.houseTd = house.txttd->text();
-    f.houseIhp = house.txtihp->text();
+    // A sheet never opened keeps the defaults: its start-up values, "0" in every box.
+    if (house) {
+        f.houseArv = house->txtarv->text();
+        f.housePtax = house->txtptax->text();
+        f.houseGhi = house->txtghi->text();
+        f.houseRep = house->txtrep->text();
+        f.houseIntt = house->txtintt->text();
+        f.houseOth = house->txtoth->text();
+        f.houseTd = house->txttd->text();
+        f.houseIhp = house->txtihp->text();
+    }
 
-    f.deductionsGpf = deductions.txtgpf->text();
-    f.deductionsGis = deductions.txtgis->text();
-    f.deductionsHba = deductions.txthba->text();
-    f.deductionsLic = deductions.txtlic->text();
-    f.deductionsPpf = deductions.txtppf->text();
-    f.deductionsNsc = deductions.txtnsc->text();
-    f.deductionsNsci = deductions.txtnsci->text();
-    f.deductionsTf1 = deductions.txttf1->text();
-    f.deductionsTf2 = deductions.txttf2->text();
-    f.deductionsInf = deductions.txtinf->text();
-    f.deductionsOs = deductions.txtos->text();
-    f.deductions80c = deductions.txt80c->text();
-    f.deductions80ccc = deductions.txt80ccc->text();
-    f.deductions80ccdec = deductions.txt80ccdec->text();
-    f.deductions80ccdgc = deductions.txt80ccdgc->text();
-    f.deductionsTot1 = deductions.txttot1->text();
-    f.deductions80ccf = deductions.txt80ccf->text();
-    f.deductions80d = deductions.txt80d->text();
-    f.deductions80g = deductions.txt80g->text();
-    f.deductionsOth = deductions.txtoth->text();
-    f.deductionsGt80 = deductions.txtgt80->text();
+    if (deductions) {
+        f.deductionsGpf = deductions->txtgpf->text();
+        f.deductionsGis = deductions->txtgis->text();
+        f.deductionsHba = deductions->txthba->text();
+        f.deductionsLic = deductions->txtlic->text();
+        f.deductionsPpf = deductions->txtppf->text();
+        f.deductionsNsc = deductions->txtnsc->text();
+        f.deductionsNsci = deductions->txtnsci->text();
+        f.deductionsTf1 = deductions->txttf1->text();
+        f.deductionsTf2 = deductions->txttf2->text();
+        f.deductionsInf = deductions->txtinf->text();
+        f.deductionsOs = deductions->txtos->text();
+        f.deductions80c = deductions->txt80c->text();
+        f.deductions80ccc = deductions->txt80ccc->text();
+        f.deductions80ccdec = deductions->txt80ccdec->text();
+        f.deductions80ccdgc = deductions->txt80ccdgc->text();
+        f.deductionsTot1 = deductions->txttot1->text();
+        f.deductions80ccf = deductions->txt80ccf->text();
+        f.deductions80d = deductions->txt80d->text();
+        f.deductions80g = deductions->txt80g->text();
+        f.deductionsOth = deductions->txtoth->text();
+        f.deductionsGt80 = deductions->txtgt80->text();
+    }
     return f;
 }
 

@@ -12,8 +12,9 @@ class frmreb88;
 
 namespace print {
 
+// A sub-sheet that was never opened (nullptr) prints its start-up values.
 TaxStatementFields taxStatementFields(
-    const frmmain &main, const Form4 &house, const frmreb88 &deductions);
+    const frmmain &main, const Form4 *house, const frmreb88 *deductions);
 SalaryStatementFields salaryStatementFields(const Form1 &salary);
 
 } // namespace print

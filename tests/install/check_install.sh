@@ -14,6 +14,7 @@ expected_files() { # under the given prefix
   {
     echo "$1/bin/morvel"
     echo "$1/share/applications/org.example.morvel.desktop"
+    echo "$1/share/mime/packages/org.example.morvel.xml"
     echo "$1/share/metainfo/org.example.morvel.metainfo.xml"
     echo "$1/share/doc/morvel/changelog.gz"
     echo "$1/share/doc/morvel/copyright"
@@ -29,6 +30,13 @@ diff -u <(expected_files .) <(cd "$tmp/prefix" && find . -type f | LC_ALL=C sort
 report=$(desktop-file-validate "$tmp/prefix/share/applications/org.example.morvel.desktop" 2>&1) \
   && ! grep -Ei 'error|warning' <<<"$report" || fail "desktop entry: $report"
 appstreamcli validate-tree --no-net --strict "$tmp/prefix" || fail "appstreamcli validate-tree"
+# The desktop's MIME database, made from the installed type, takes *.morvel for a return,
+# and the desktop entry opens that type.
+cp -r "$tmp/prefix/share/mime" "$tmp/mime"
+update-mime-database "$tmp/mime" || fail "update-mime-database"
+grep -qx 'application/x-morvel-return:\*\.morvel' <(cut -d: -f2- "$tmp/mime/globs2") || fail "no glob *.morvel"
+grep -qx 'MimeType=application/x-morvel-return;' "$tmp/prefix/share/applications/org.example.morvel.desktop" \
+  || fail "the desktop entry does not open returns"
 for size in 16 256; do # a PNG's width and height stand at bytes 16 to 23
   [ "$(od -An -tu4 --endian=big -j16 -N8 "$tmp/prefix/share/icons/hicolor/${size}x${size}/apps/morvel.png" \
     | xargs)" = "$size $size" ] || fail "the ${size}x${size} icon is not of that size"
@@ -45,4 +53,6 @@ diff -u <(expected_files ./usr) <(dpkg-deb -c "$deb" | awk '$1 ~ /^-/ {print $6}
 dpkg-deb -x "$deb" "$tmp/root"
 ! readelf --dynamic "$tmp/root/usr/bin/morvel" | grep -E '\((RPATH|RUNPATH)\)' \
   || fail "the packaged program carries a library search path of its own"
+[ "$(env -u DISPLAY -u QT_QPA_PLATFORM "$tmp/root/usr/bin/morvel" --version)" = "Morvel $version" ] \
+  || fail "the packaged program does not say its version without a display"
 echo "PASS: install tree and package"

@@ -15,7 +15,10 @@
 #include <QApplication>
 #include <QCheckBox>
 #include <QComboBox>
+#include <QJsonDocument>
+#include <QJsonObject>
 #include <QLineEdit>
+#include <QProcess>
 #include <QPushButton>
 #include <QTemporaryDir>
 #include <QtTest>
@@ -105,7 +108,7 @@ void tst_statements::statementsOfATypedRun()
         return;
     print::RecordingPage taxPage, salaryPage;
     print::drawTaxStatement(taxPage,
-        print::taxStatementFields(*main, *forms->houseSheet(), *forms->deductionsSheet()));
+        print::taxStatementFields(*main, forms->houseSheet(), forms->deductionsSheet()));
     print::drawSalaryStatement(salaryPage, print::salaryStatementFields(*forms->salarySheet()));
     const QStringList tax = printsupport::listing(taxPage);
     const QStringList salary = printsupport::listing(salaryPage);
@@ -119,6 +122,41 @@ void tst_statements::statementsOfATypedRun()
     QTRY_COMPARE_WITH_TIMEOUT(m_cups->jobs().size(), 2, 20000);
     QCOMPARE(pdfDiffers(m_cups->jobs()[0], salary), QStringList());
     QCOMPARE(pdfDiffers(m_cups->jobs()[1], tax), QStringList());
+
+    // The run's return as another program would write it: opened in a new run, one Calculate
+    // on every sheet shows the same figures, and the program prints it with no window, page
+    // for page the same. A return whose figures overflow, and a missing one, print nothing.
+    QJsonObject sheets;
+    for (const auto &[name, controls] : forms->sheets().asKeyValueRange()) {
+        for (const auto &[control, text] : controls.asKeyValueRange()) {
+            QJsonObject sheet = sheets[name].toObject();
+            sheet[control] = text;
+            sheets[name] = sheet;
+        }
+    }
+    const QString file = m_temp.filePath("R. K. Sharma.morvel"), overflow = m_temp.filePath("overflow.morvel");
+    for (const auto &[path, json] : { std::pair { file, QJsonDocument(QJsonObject { { "sheets", sheets }, { "year", "2014-15" },
+                                          { "version", 1 }, { "format", "morvel-return" } }).toJson(QJsonDocument::Compact) },
+             { overflow, QByteArray(R"({"format":"morvel-return","version":1,"year":"2014-15","sheets":{"frmmain":{"txtgs":"1e308","txtos":"1e308"}}})") } }) {
+        QFile out(path);
+        QVERIFY(out.open(QIODevice::WriteOnly) && out.write(json) == json.size());
+    }
+    Forms again;
+    QVERIFY(again.openReturn(file).isEmpty());
+    for (QPushButton *calculate : { again.salarySheet()->cmdcal, again.hraSheet()->cmdcal, again.houseSheet()->cmdtot,
+             again.deductionsSheet()->cmdtot, again.mainSheet()->cmdcalc })
+        calculate->click();
+    QCOMPARE(again.sheets(), forms->sheets());
+    QProcess batch;
+    batch.start(MORVEL_BINARY, { "--pdf", m_temp.filePath("pdf"), overflow, file, m_temp.filePath("missing.morvel") });
+    QVERIFY(batch.waitForFinished(30000));
+    QCOMPARE(batch.exitCode(), 1);
+    const QStringList lines = QString(batch.readAllStandardOutput()).split('\n', Qt::SkipEmptyParts);
+    QCOMPARE(lines.size(), 3);
+    QVERIFY2(lines[0].contains("not printed: The gross total income could not be worked out"), qPrintable(lines[0]));
+    QCOMPARE(QDir(m_temp.filePath("pdf")).entryList(QDir::Files), QStringList({ "R. K. Sharma-salary.pdf", "R. K. Sharma-tax.pdf" }));
+    QCOMPARE(pdfDiffers(m_temp.filePath("pdf/R. K. Sharma-tax.pdf"), tax), QStringList());
+    QCOMPARE(pdfDiffers(m_temp.filePath("pdf/R. K. Sharma-salary.pdf"), salary), QStringList());
 }
 
 void tst_statements::printerFaults_data()

@@ -118,7 +118,7 @@ bool save(QWidget *window, const QDir &folder, const QString &file)
 bool renderStatements(Forms &forms, const QDir &folder)
 {
     const print::TaxStatementFields tax = print::taxStatementFields(
-        *forms.mainSheet(), *forms.houseSheet(), *forms.deductionsSheet());
+        *forms.mainSheet(), forms.houseSheet(), forms.deductionsSheet());
     const print::SalaryStatementFields salary = print::salaryStatementFields(*forms.salarySheet());
     const bool ok = print::renderToPdf(folder.filePath(QStringLiteral("tax-statement.pdf")),
                                        QStringLiteral("Tax statement"),

@@ -17,6 +17,9 @@ class frmreb88 : public QDialog
 public:
     explicit frmreb88(Forms &forms);
 
+    // The buttons whose result an edit makes out of date.
+    std::array<QPushButton *, 1> guardButtons() const { return {cmdbk}; }
+
     // Section 80C, in tab order
     QLineEdit *txtgpf = nullptr;
     QLineEdit *txtgis = nullptr;
@@ -92,8 +95,6 @@ private:
     void cmdbk_Click();
     void txt80d_Change();
 
-    // The buttons that an edit makes out of date.
-    std::array<QPushButton *, 1> guardButtons() const { return {cmdbk}; }
     void setGuardsEnabled(bool enabled);
 
 

@@ -83,9 +83,6 @@ Form4::Form4(Forms &forms)
     optb499 = makeOption(framintt, QStringLiteral("optb499"), QStringLiteral("Before 1-4-99"));
     opta499 = makeOption(framintt, QStringLiteral("opta499"), QStringLiteral("After 1-4-99"));
     opta499->setChecked(true);
-    framintt->setEnabled(false);
-    optb499->setEnabled(false);
-    opta499->setEnabled(false);
 
     lblintt = makeLabel(
         this, QStringLiteral("lblintt"), QStringLiteral("Interest on Borrowed Capital"));
@@ -159,6 +156,7 @@ Form4::Form4(Forms &forms)
     connect(optb499, &QRadioButton::clicked, this, &Form4::optb499_Click);
     connect(opta499, &QRadioButton::clicked, this, &Form4::opta499_Click);
 
+    showOccupancy();
     optrent->setFocus();
 }
 
@@ -179,16 +177,23 @@ void Form4::disableGuards()
         button->setEnabled(false);
 }
 
+void Form4::showOccupancy()
+{
+    // A self-occupied house has no annual value, repairs or other deductions, but its
+    // interest depends on the date of the housing loan.
+    const bool rented = optrent->isChecked();
+    for (QWidget *widget : std::initializer_list<QWidget *> {
+             lblrent, txtarv, lblptax, txtptax, lblghi, txtghi, lblrep, txtrep, lbloth, txtoth })
+        widget->setEnabled(rented);
+    for (QWidget *widget : std::initializer_list<QWidget *> { framintt, optb499, opta499 })
+        widget->setEnabled(!rented);
+}
+
 void Form4::optrent_Click()
 {
     if (!optrent->isChecked())
         return;
-    for (QWidget *widget : std::initializer_list<QWidget *> {
-             lblrent, txtarv, lblptax, txtptax, lblghi, txtghi, lblrep, txtrep, lbloth, txtoth })
-        widget->setEnabled(true);
-    framintt->setEnabled(false);
-    optb499->setEnabled(false);
-    opta499->setEnabled(false);
+    showOccupancy();
     disableGuards();
 }
 
@@ -196,24 +201,11 @@ void Form4::optso_Click()
 {
     if (!optso->isChecked())
         return;
-    // A self-occupied house has no annual value, no repairs and no other deductions:
-    // what was typed there is dropped for good.
-    const std::pair<QLabel *, QLineEdit *> unused[] = {
-        { lblrent, txtarv },
-        { lblptax, txtptax },
-        { lblghi, txtghi },
-        { lblrep, txtrep },
-        { lbloth, txtoth },
-    };
-    for (const auto &[label, field] : unused) {
-        label->setEnabled(false);
+    // What was typed for letting out is dropped for good.
+    for (QLineEdit *field : { txtarv, txtptax, txtghi, txtrep, txtoth })
         fields::writeText(field, QStringLiteral("0"));
-        field->setEnabled(false);
-    }
+    showOccupancy();
     disableGuards();
-    framintt->setEnabled(true);
-    optb499->setEnabled(true);
-    opta499->setEnabled(true);
 }
 
 void Form4::optb499_Click()

@@ -22,6 +22,9 @@ class Form4 : public QDialog
 public:
     explicit Form4(Forms &forms);
 
+    // The buttons whose result an edit makes out of date.
+    std::array<QPushButton *, 1> guardButtons() const { return { cmdbk }; }
+
     QGroupBox *frmask = nullptr;
     QRadioButton *optso = nullptr;
     QRadioButton *optrent = nullptr;
@@ -52,10 +55,11 @@ public:
     QPushButton *cmdbk = nullptr;
 
     house::Occupancy occupancy() const;
+    // Enables the controls that the chosen occupancy uses, and only those.
+    void showOccupancy();
     house::LoanDate loanDate() const;
 
 private:
-    std::array<QPushButton *, 1> guardButtons() const { return { cmdbk }; }
     void disableGuards();
 
     void cmdtot_Click();

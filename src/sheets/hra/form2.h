@@ -18,6 +18,9 @@ class Form2 : public QDialog
 public:
     explicit Form2(Forms &forms);
 
+    // The buttons whose result an edit makes out of date.
+    std::array<QPushButton *, 1> guardButtons() const { return { cmdback }; }
+
     // Longest text the user can type into an input box.
     static constexpr int kInputMaxLength = 10;
 
@@ -41,7 +44,6 @@ public:
     QPushButton *cmdback = nullptr;
 
 private:
-    std::array<QPushButton *, 1> guardButtons() const { return { cmdback }; }
     void disableGuards();
 
     void cmdcal_Click();

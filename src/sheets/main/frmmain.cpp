@@ -15,6 +15,9 @@
 #include "sheets/salary/form1.h"
 
 #include <QCloseEvent>
+#include <QDir>
+#include <QFileInfo>
+#include <QMenuBar>
 #include <QComboBox>
 #include <QGridLayout>
 #include <QHBoxLayout>
@@ -172,6 +175,15 @@ frmmain::frmmain(Forms &forms)
     grid->addWidget(makeLabel(this, QStringLiteral("Label3"), branding::authorCredit()), 11,
                     6, 1, 2);
     grid->addWidget(Label7, 12, 6, 1, 2);
+    lblfile = makeLabel(this, QStringLiteral("lblfile"), QString());
+    grid->addWidget(lblfile, 12, 0, 1, 5);
+
+    auto *menus = new QMenuBar(this);
+    QMenu *mnufile = menus->addMenu(QStringLiteral("&File"));
+    mnufile->addAction(QStringLiteral("&Open..."), QKeySequence::Open, this, &frmmain::mnuopen_Click);
+    mnufile->addAction(QStringLiteral("&Save"), QKeySequence::Save, this, &frmmain::mnusave_Click);
+    mnufile->addAction(QStringLiteral("Save &As..."), QKeySequence::SaveAs, this, &frmmain::mnusaveas_Click);
+    grid->setMenuBar(menus);
 
     // Every amount column holds a seven-figure amount with paise; the "Calc." buttons stay
     // as wide as their caption, so the spare width goes to the amounts.
@@ -212,9 +224,76 @@ QString frmmain::homePageCaption()
 
 void frmmain::closeEvent(QCloseEvent *event)
 {
+    if (!mayLeave(false)) {
+        event->ignore();
+        return;
+    }
     // Hidden sub-forms would otherwise keep a run alive with no window to see.
     event->accept();
     m_forms.endProgram();
+}
+
+bool frmmain::mayLeave(bool evenWithoutFile)
+{
+    if ((m_forms.returnFile().isEmpty() && !evenWithoutFile) || !m_forms.changed())
+        return true;
+    const QString question = m_forms.returnFile().isEmpty()
+        ? QStringLiteral("What was typed is in no file. Save it?")
+        : QStringLiteral("The return \"%1\" has changed since it was opened or saved. Save the changes?")
+              .arg(QFileInfo(m_forms.returnFile()).fileName());
+    switch (m_forms.askToSave(this, question)) {
+    case Forms::Answer::Save:
+        return mnusave_Click();
+    case Forms::Answer::Discard:
+        return true;
+    case Forms::Answer::Cancel:
+        break;
+    }
+    return false;
+}
+
+void frmmain::openReturnFile(const QString &fileName)
+{
+    if (const QString why = m_forms.openReturn(fileName); !why.isEmpty())
+        fields::showMessage(this, QStringLiteral("The return \"%1\" was not opened: %2.")
+                                      .arg(QDir::toNativeSeparators(fileName), why));
+    else
+        lblfile->setText(QStringLiteral("File: ") + QDir::toNativeSeparators(fileName));
+}
+
+bool frmmain::saveReturnFile(const QString &fileName)
+{
+    if (const QString why = m_forms.saveReturn(fileName); !why.isEmpty()) {
+        fields::showMessage(this, QStringLiteral("The return was not saved in \"%1\": %2. A file that was "
+                                                 "there stays as it was.")
+                                      .arg(QDir::toNativeSeparators(fileName), why));
+        return false;
+    }
+    lblfile->setText(QStringLiteral("File: ") + QDir::toNativeSeparators(fileName));
+    return true;
+}
+
+void frmmain::mnuopen_Click()
+{
+    if (!mayLeave(true))
+        return;
+    const QString fileName = m_forms.chooseReturnFile(this, false, QFileInfo(m_forms.returnFile()).path());
+    if (!fileName.isEmpty())
+        openReturnFile(fileName);
+}
+
+bool frmmain::mnusave_Click()
+{
+    return m_forms.returnFile().isEmpty() ? mnusaveas_Click() : saveReturnFile(m_forms.returnFile());
+}
+
+bool frmmain::mnusaveas_Click()
+{
+    const QString name = txtname->text().trimmed();
+    const QDir folder = m_forms.returnFile().isEmpty() ? QDir::home() : QFileInfo(m_forms.returnFile()).dir();
+    const QString fileName = m_forms.chooseReturnFile(
+        this, true, folder.filePath((name.isEmpty() ? QStringLiteral("return") : name) + ".morvel"));
+    return !fileName.isEmpty() && saveReturnFile(fileName);
 }
 
 bool frmmain::eventFilter(QObject *watched, QEvent *event)
@@ -334,15 +413,17 @@ void frmmain::cmdcalded80_Click()
 
 void frmmain::cmdprint_Click()
 {
-    // The break-ups come from the sub-sheets themselves; one never opened is created unseen
-    // and prints its start-up values.
-    print::printTaxStatement(this, print::taxStatementFields(*this, *m_forms.houseSheet(),
-                                                             *m_forms.deductionsSheet()));
+    // The break-ups come from the sub-sheets themselves; one never opened prints its start-up
+    // values.
+    print::printTaxStatement(this,
+        print::taxStatementFields(*this, m_forms.hasHouseSheet() ? m_forms.houseSheet() : nullptr,
+            m_forms.hasDeductionsSheet() ? m_forms.deductionsSheet() : nullptr));
 }
 
 void frmmain::cmdexit_Click()
 {
-    m_forms.endProgram();
+    if (mayLeave(false))
+        m_forms.endProgram();
 }
 
 void frmmain::Label7_Click()

@@ -4,6 +4,7 @@
 #pragma once
 
 #include <QDialog>
+#include <array>
 
 class Forms;
 class QComboBox;
@@ -16,6 +17,9 @@ class frmmain : public QDialog
     Q_OBJECT
 public:
     explicit frmmain(Forms &forms);
+
+    // The button whose result an edit makes out of date.
+    std::array<QPushButton *, 1> guardButtons() const { return { cmdprint }; }
 
     // Typed fields
     QLineEdit *txtname = nullptr;
@@ -56,6 +60,10 @@ public:
     QPushButton *cmdexit = nullptr;
 
     QLabel *Label7 = nullptr; // home-page link
+    QLabel *lblfile = nullptr; // the file of the return, once it was opened or saved
+
+    // Opens a return from a file; a file that cannot be opened is reported and changes nothing.
+    void openReturnFile(const QString &fileName);
 
     static QString homePageCaption();
 
@@ -78,6 +86,14 @@ private:
     void Label7_Click();
     void txtname_Change();
     void cboage_Change();
+    void mnuopen_Click();
+    bool mnusave_Click();
+    bool mnusaveas_Click();
+
+    bool saveReturnFile(const QString &fileName);
+    // Whether what was typed may go: unchanged, discarded or saved after asking. Only when
+    // a file was opened or saved in the run unless `evenWithoutFile`.
+    bool mayLeave(bool evenWithoutFile);
 
 
     Forms &m_forms;

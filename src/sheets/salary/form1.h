@@ -18,6 +18,9 @@ class Form1 : public QDialog
 public:
     explicit Form1(Forms &forms);
 
+    // The buttons whose result an edit makes out of date.
+    std::array<QPushButton *, 2> guardButtons() const { return {cmdprn, cmdbak}; }
+
     static constexpr int kRows = 14;  // Jan 14 to Feb 15, index 0 to 13
     static constexpr int kOthers = 6; // the annual figures
 
@@ -63,8 +66,6 @@ public slots:
     void reject() override {}
 
 private:
-    // The buttons whose result an edit makes out of date.
-    std::array<QPushButton *, 2> guardButtons() const { return {cmdprn, cmdbak}; }
     void setGuardsEnabled(bool enabled);
 
     void Form_Load();

@@ -1,0 +1,19 @@
+// The reading of a return file on any bytes: it never fails to answer, and what it accepts
+// is written back as a file that reads the same.
+#include "app/returnformat.h"
+
+#include <cstdio>
+#include <cstdlib>
+
+extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, size_t size)
+{
+    const auto read = returnformat::read(QByteArray(reinterpret_cast<const char *>(data), qsizetype(size)));
+    if (const auto *sheets = std::get_if<returnformat::Sheets>(&read)) {
+        const auto again = returnformat::read(returnformat::write(*sheets));
+        if (!std::holds_alternative<returnformat::Sheets>(again) || std::get<returnformat::Sheets>(again) != *sheets) {
+            std::fprintf(stderr, "broken: a return read back differs after writing it\n");
+            std::abort();
+        }
+    }
+    return 0;
+}

@@ -1,0 +1,82 @@
+#include "app/batch.h"
+
+#include "app/forms.h"
+#include "fields/messages.h"
+#include "print/page.h"
+#include "print/printing.h"
+#include "print/sheetfields.h"
+#include "sheets/deductions/frmreb88.h"
+#include "sheets/house/form4.h"
+#include "sheets/main/frmmain.h"
+#include "sheets/salary/form1.h"
+
+#include <QDir>
+#include <QFileInfo>
+#include <QPushButton>
+#include <QTextStream>
+
+namespace batch {
+namespace {
+
+// Prints one return; empty when done, otherwise why not (and no file is left behind).
+QString printReturn(const QString &file, const QString &taxPdf, const QString &salaryPdf)
+{
+    QStringList told; // what a person would have been told: the first thing is why
+    const fields::MessageHandler previous
+        = fields::setMessageHandler([&told](QWidget *, const QString &text) { told << text; });
+    Forms run;
+    QString why = run.openReturn(file);
+    QList<std::pair<QString, print::DrawPage>> pages; // the file of each page, and its drawing
+    QStringList names; // as the printer's jobs are named
+    print::TaxStatementFields tax;
+    print::SalaryStatementFields salary;
+    if (why.isEmpty()) {
+        run.mainSheet()->cmdcalc->click();
+        tax = print::taxStatementFields(*run.mainSheet(), run.hasHouseSheet() ? run.houseSheet() : nullptr,
+            run.hasDeductionsSheet() ? run.deductionsSheet() : nullptr);
+        pages.append({ taxPdf, [&tax](print::Page &page) { return print::drawTaxStatement(page, tax); } });
+        names << QStringLiteral("Income tax statement");
+        if (run.hasSalarySheet()) {
+            run.salarySheet()->cmdcal->click();
+            salary = print::salaryStatementFields(*run.salarySheet());
+            pages.append({ salaryPdf, [&salary](print::Page &page) { return print::drawSalaryStatement(page, salary); } });
+            names << QStringLiteral("Salary statement");
+        }
+        told << print::taxStatementProblem(tax) << (run.hasSalarySheet() ? print::salaryStatementProblem(salary) : QString());
+        told.removeAll(QString());
+        why = told.value(0);
+    }
+    fields::setMessageHandler(previous);
+    for (qsizetype i = 0; i < pages.size() && why.isEmpty(); ++i) {
+        if (!print::renderToPdf(pages[i].first + ".part", names[i], pages[i].second))
+            why = QStringLiteral("%1 could not be written").arg(QDir::toNativeSeparators(pages[i].first));
+    }
+    for (const auto &[pdf, draw] : pages) { // all of them, or none
+        if (why.isEmpty() && ((!QFile::remove(pdf) && QFile::exists(pdf)) || !QFile::rename(pdf + ".part", pdf)))
+            why = QStringLiteral("%1 could not be written").arg(QDir::toNativeSeparators(pdf));
+        QFile::remove(pdf + ".part");
+    }
+    return why;
+}
+
+} // namespace
+
+bool printToPdf(const QString &dir, const QStringList &files, QTextStream &out)
+{
+    QDir().mkpath(dir);
+    bool all = true;
+    for (const QString &file : files) {
+        const QString name = QDir(dir).filePath(QFileInfo(file).completeBaseName());
+        const QString taxPdf = name + "-tax.pdf", salaryPdf = name + "-salary.pdf";
+        if (const QString why = printReturn(file, taxPdf, salaryPdf); !why.isEmpty()) {
+            all = false;
+            out << file << ": not printed: " << why << Qt::endl;
+        } else {
+            out << file << ": " << QDir::toNativeSeparators(taxPdf)
+                << (QFile::exists(salaryPdf) ? " " + QDir::toNativeSeparators(salaryPdf) : QString()) << Qt::endl;
+        }
+    }
+    return all;
+}
+
+} // namespace batch

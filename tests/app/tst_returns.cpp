@@ -1,0 +1,199 @@
+// An employee's return in a file: every control there and back, files that are refused with
+// every sheet as it was, a save that fails, and the question at the end of a changed return.
+#include "app/returnformat.h"
+#include "sheets/house/form4.h"
+#include "sheets/main/frmmain.h"
+#include "support/testsupport.h"
+
+#include <QCheckBox>
+#include <QComboBox>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QTemporaryDir>
+#include <QtTest>
+#include <csignal>
+#include <sys/resource.h>
+
+class tst_returns : public testsupport::SheetTest
+{
+    Q_OBJECT
+private slots:
+    void everyControlThereAndBack();
+    void refusedFiles_data();
+    void refusedFiles();
+    void failedSaves_data();
+    void failedSaves();
+    void changedReturnAtTheEnd_data();
+    void changedReturnAtTheEnd();
+
+private:
+    static QString write(const QString &path, const QByteArray &bytes);
+    QTemporaryDir m_temp;
+};
+
+QString tst_returns::write(const QString &path, const QByteArray &bytes)
+{
+    QFile file(path);
+    if (file.open(QIODevice::WriteOnly))
+        file.write(bytes);
+    return file.fileName();
+}
+
+void tst_returns::everyControlThereAndBack()
+{
+    // Every control of every sheet shows a text or state of its own.
+    int n = 0;
+    for (const QString &name : returnformat::kSheets) {
+        QWidget *sheet = openSheet(name);
+        QVERIFY(sheet);
+        for (QLineEdit *box : sheet->findChildren<QLineEdit *>()) {
+            const QSignalBlocker quiet(box);
+            box->setText(QStringLiteral("%1,500 %2").arg(++n).arg(box->objectName()));
+        }
+        for (QComboBox *list : sheet->findChildren<QComboBox *>())
+            list->isEditable() ? list->setEditText("x") : list->setCurrentIndex(2);
+        for (QCheckBox *box : sheet->findChildren<QCheckBox *>())
+            box->setChecked(!box->isChecked());
+        for (QRadioButton *option : sheet->findChildren<QRadioButton *>()) // the other of each pair
+            option->setChecked(option->objectName() == "optso" || option->objectName() == "optb499");
+    }
+    const returnformat::Sheets shown = forms->sheets();
+    const QString file = m_temp.filePath("R. K. Sharma.morvel");
+    QVERIFY(forms->saveReturn(file).isEmpty());
+
+    Forms other; // another run opens it
+    other.mainSheet()->openReturnFile(file);
+    QCOMPARE(other.sheets(), shown);
+    QVERIFY(other.mainSheet()->lblfile->text().endsWith("R. K. Sharma.morvel"));
+    QVERIFY(!other.mainSheet()->cmdprint->isEnabled() && !other.houseSheet()->cmdbk->isEnabled());
+    QVERIFY(!other.houseSheet()->txtarv->isEnabled()); // self occupied
+    QVERIFY(returnformat::write(shown).contains("\"txtbp(3)\": \"")); // the names of array elements
+}
+
+void tst_returns::refusedFiles_data()
+{
+    testsupport::table({ "file", "why" }, R"(
+        missing file     |                                                                                                    | No such file
+        not JSON         | {"format": "morvel-return",                                                                        | it is not JSON
+        other format     | {"format": "other", "version": 1, "year": "2014-15", "sheets": {}}                                 | its "format" is not "morvel-return"
+        later version    | {"format": "morvel-return", "version": 2, "year": "2014-15", "sheets": {}}                         | a later version of Morvel wrote it
+        another year     | {"format": "morvel-return", "version": 1, "year": "2015-16", "sheets": {}}                         | not a return of the year 2014-15
+        over 1 MiB       | big                                                                                                | larger than 1 MiB
+        unknown sheet    | {"format": "morvel-return", "version": 1, "year": "2014-15", "sheets": {"Form3": {}}}              | does not have, "Form3"
+        unknown control  | {"format": "morvel-return", "version": 1, "year": "2014-15", "sheets": {"frmmain": {"txtgs": "5", "txtx": "1"}}} | no control "txtx"
+        not a text       | {"format": "morvel-return", "version": 1, "year": "2014-15", "sheets": {"frmmain": {"txtgs": 5}}}  | is not a text
+        text too long    | long                                                                                               | longer than 10000 characters
+        no such choice   | {"format": "morvel-return", "version": 1, "year": "2014-15", "sheets": {"frmmain": {"cboage": "90"}}} | none of its choices
+        tick not 1 or 0  | {"format": "morvel-return", "version": 1, "year": "2014-15", "sheets": {"Form1": {"chkinc": "yes"}}} | neither "1" nor "0"
+        two options      | {"format": "morvel-return", "version": 1, "year": "2014-15", "sheets": {"Form4": {"optso": "1", "optrent": "1"}}} | do not say which one is chosen
+    )");
+}
+
+void tst_returns::refusedFiles()
+{
+    QFETCH(QString, file);
+    QFETCH(QString, why);
+    testsupport::type(main->txtgs, "533080");
+    testsupport::type(openSheet("Form4")->findChild<QLineEdit *>("txtarv"), "120000");
+    const returnformat::Sheets before = forms->sheets();
+    const QByteArray start = R"({"format": "morvel-return", "version": 1, "year": "2014-15", "sheets": {"frmmain": {"txtgs": ")";
+    const QByteArray bytes = file == "big" ? start + QByteArray(1024 * 1024, '1') + "\"}}}"
+        : file == "long"                   ? start + QByteArray(10001, '1') + "\"}}}"
+                                           : file.toUtf8();
+    main->openReturnFile(file.isEmpty() ? m_temp.filePath("none.morvel") : write(m_temp.filePath("refused.morvel"), bytes));
+    const QStringList told = takeMessages();
+    QCOMPARE(told.size(), 1);
+    QVERIFY2(told[0].startsWith("The return \"") && told[0].contains(why), qPrintable(told[0]));
+    QCOMPARE(forms->sheets(), before);
+    QVERIFY(forms->returnFile().isEmpty());
+}
+
+void tst_returns::failedSaves_data()
+{
+    testsupport::table({ "where" }, R"(
+        disk full           | full
+        folder not writable | /proc/self/return.morvel
+    )");
+}
+
+void tst_returns::failedSaves()
+{
+    QFETCH(QString, where);
+    const QTemporaryDir folder;
+    const QString earlier = write(folder.filePath("earlier.morvel"), "the earlier file\n");
+    forms->chooseReturnFile = [&](QWidget *, bool, const QString &) { return where == "full" ? earlier : where; };
+    // As full as a disk can be: no file may grow beyond 100 bytes (for root too).
+    rlimit limit {};
+    ::getrlimit(RLIMIT_FSIZE, &limit);
+    const rlimit full { 100, limit.rlim_max };
+    std::signal(SIGXFSZ, SIG_IGN);
+    if (where == "full")
+        ::setrlimit(RLIMIT_FSIZE, &full);
+    QTest::keyClick(main, Qt::Key_S, Qt::ControlModifier);
+    ::setrlimit(RLIMIT_FSIZE, &limit);
+    const QStringList told = takeMessages();
+    QVERIFY2(told.value(0).startsWith("The return was not saved in"), qPrintable(told.join("|")));
+    QFile file(earlier);
+    QVERIFY(file.open(QIODevice::ReadOnly));
+    QCOMPARE(file.readAll(), "the earlier file\n");
+    QCOMPARE(QDir(folder.path()).entryList(QDir::Files).size(), 1); // nothing half-written beside it
+    QVERIFY(forms->returnFile().isEmpty());
+}
+
+void tst_returns::changedReturnAtTheEnd_data()
+{
+    // How the return came to be, how it was left, how the run is left and the answer to the
+    // question "Save the changes?" when it is asked; then whether the run ended and the file
+    // holds the change.
+    testsupport::table({ "file", "change", "leave", "answer", "asked", "ends", "holds" }, R"(
+        typed, never saved      | none   | typed | Exit  |         | no  | yes | no
+        opened, unchanged       | opened | none  | Exit  |         | no  | yes | no
+        opened, changed back    | opened | back  | close |         | no  | yes | no
+        saved, changed: Cancel  | saved  | typed | Exit  | Cancel  | yes | no  | no
+        saved, changed: Discard | saved  | typed | close | Discard | yes | yes | no
+        opened, changed: Save   | opened | typed | Exit  | Save    | yes | yes | yes
+        opening another: Cancel | saved  | typed | Open  | Cancel  | yes | no  | no
+        typed, then Open: Save  | none   | typed | Open  | Save    | yes | no  | yes
+    )");
+}
+
+void tst_returns::changedReturnAtTheEnd()
+{
+    QFETCH(QString, file);
+    QFETCH(QString, change);
+    QFETCH(QString, leave);
+    QFETCH(QString, answer);
+    QFETCH(QString, asked);
+    QFETCH(QString, ends);
+    QFETCH(QString, holds);
+    const QString path = m_temp.filePath("return.morvel");
+    QFile::remove(path);
+    testsupport::type(main->txtgs, "533080");
+    if (file != "none")
+        QVERIFY(forms->saveReturn(path).isEmpty());
+    if (file == "opened")
+        main->openReturnFile(path);
+    if (change != "none")
+        testsupport::type(main->txtgs, change == "back" ? "533080" : "600000");
+    QStringList questions;
+    forms->askToSave = [&](QWidget *, const QString &question) {
+        questions << question;
+        return answer == "Save" ? Forms::Answer::Save : answer == "Discard" ? Forms::Answer::Discard : Forms::Answer::Cancel;
+    };
+    forms->chooseReturnFile = [&](QWidget *, bool, const QString &) { return path; };
+    if (leave == "Exit")
+        testsupport::press(main->cmdexit);
+    else if (leave == "close")
+        main->close();
+    else
+        QTest::keyClick(main, Qt::Key_O, Qt::ControlModifier);
+    QCOMPARE(questions.size(), asked == "yes" ? 1 : 0);
+    QCOMPARE(ended, ends == "yes" ? 1 : 0);
+    QFile saved(path);
+    QCOMPARE(saved.open(QIODevice::ReadOnly) && saved.readAll().contains("\"600000\""), holds == "yes");
+}
+
+QTEST_MAIN(tst_returns)
+#include "tst_returns.moc"
