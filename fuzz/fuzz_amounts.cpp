@@ -8,6 +8,7 @@
 #include <cstdlib>
 #include <cstring>
 #include <locale.h>
+#include <regex>
 #include <string>
 #include <vector>
 
@@ -19,50 +20,30 @@ double cRead(const std::string &text)
     return strtod_l(text.c_str(), nullptr, c);
 }
 
-std::string run(const std::string &s, size_t from, const char *digits)
-{
-    size_t end = from;
-    while (end < s.size() && s[end] != '\0' && std::strchr(digits, s[end]))
-        ++end;
-    return s.substr(from, end - from);
-}
-
 // Blanks, tabs and line feeds dropped; "&H"/"&O" and hex or octal digits as a whole number;
 // otherwise the longest [+-]digits[.digits][E[+-]digits] with at least one mantissa digit.
 double reference(std::string_view bytes)
 {
+    static const std::regex hex("^&[hH]([0-9a-fA-F]*)"), octal("^&[oO]([0-7]*)"),
+        decimal(R"(^[+-]?(\d+\.?\d*|\.\d+)([eE][+-]?\d+)?)");
     std::string s;
     for (char c : bytes)
         if (c != ' ' && c != '\t' && c != '\n')
             s += c;
-    if (s.size() >= 2 && s[0] == '&' && (s[1] == 'H' || s[1] == 'h')) {
-        const std::string hex = run(s, 2, "0123456789abcdefABCDEF");
-        return hex.empty() ? 0 : cRead("0x" + hex);
-    }
-    if (s.size() >= 2 && s[0] == '&' && (s[1] == 'O' || s[1] == 'o')) {
-        std::string bits, hex; // three bits an octal digit, read as hex so strtod rounds it
-        for (char c : run(s, 2, "01234567"))
+    std::smatch m;
+    if (std::regex_search(s, m, hex))
+        return m[1].length() ? cRead("0x" + m[1].str()) : 0;
+    if (std::regex_search(s, m, octal)) {
+        std::string bits, digits; // three bits an octal digit, read as hex so strtod rounds it
+        for (char c : m[1].str())
             for (int bit = 2; bit >= 0; --bit)
                 bits += ((c - '0') >> bit & 1) ? '1' : '0';
         bits.insert(0, (4 - bits.size() % 4) % 4, '0');
         for (size_t i = 0; i < bits.size(); i += 4)
-            hex += "0123456789abcdef"[std::stoi(bits.substr(i, 4), nullptr, 2)];
-        return hex.empty() ? 0 : cRead("0x" + hex);
+            digits += "0123456789abcdef"[std::stoi(bits.substr(i, 4), nullptr, 2)];
+        return digits.empty() ? 0 : cRead("0x" + digits);
     }
-    size_t i = s.size() && (s[0] == '+' || s[0] == '-') ? 1 : 0;
-    const size_t whole = run(s, i, "0123456789").size();
-    i += whole;
-    size_t fraction = 0;
-    if (i < s.size() && s[i] == '.')
-        i += 1 + (fraction = run(s, i + 1, "0123456789").size());
-    if (whole + fraction == 0)
-        return 0;
-    if (i < s.size() && (s[i] == 'e' || s[i] == 'E')) {
-        const size_t sign = i + 1 < s.size() && (s[i + 1] == '+' || s[i + 1] == '-') ? 1 : 0;
-        if (const size_t exponent = run(s, i + 1 + sign, "0123456789").size())
-            i += 1 + sign + exponent;
-    }
-    return cRead(s.substr(0, i));
+    return std::regex_search(s, m, decimal) ? cRead(m[0].str()) : 0;
 }
 
 [[noreturn]] void fail(const char *what, const std::string &detail)

@@ -73,7 +73,7 @@ fi
 
 echo "== Fuzzing, ${fuzz_seconds}s per target"
 fuzz_log=$(mktemp)
-fuzz/run.sh "$fuzz_seconds" 2>&1 | tee "$fuzz_log"
+scripts/fuzz.sh "$fuzz_seconds" 2>&1 | tee "$fuzz_log"
 fuzz_passed=$(grep -c -E '^fuzz [a-z_]+: passed' "$fuzz_log")
 fuzz_failed=$(grep -c -E '^fuzz [a-z_]+: FAILED' "$fuzz_log")
 rm -f "$fuzz_log"

@@ -23,7 +23,6 @@ private slots:
     void everyControlThereAndBack();
     void refusedFiles_data();
     void refusedFiles();
-    void failedSaves_data();
     void failedSaves();
     void changedReturnAtTheEnd_data();
     void changedReturnAtTheEnd();
@@ -54,10 +53,11 @@ void tst_returns::everyControlThereAndBack()
         }
         for (QComboBox *list : sheet->findChildren<QComboBox *>())
             list->isEditable() ? list->setEditText("x") : list->setCurrentIndex(2);
-        for (QCheckBox *box : sheet->findChildren<QCheckBox *>())
-            box->setChecked(!box->isChecked());
-        for (QRadioButton *option : sheet->findChildren<QRadioButton *>()) // the other of each pair
-            option->setChecked(option->objectName() == "optso" || option->objectName() == "optb499");
+        for (QAbstractButton *box : sheet->findChildren<QCheckBox *>()) // a tick and the other options
+            box->toggle();
+        for (const char *option : { "optso", "optb499" })
+            if (auto *button = sheet->findChild<QRadioButton *>(option))
+                button->setChecked(true);
     }
     const returnformat::Sheets shown = forms->sheets();
     const QString file = m_temp.filePath("R. K. Sharma.morvel");
@@ -74,7 +74,7 @@ void tst_returns::everyControlThereAndBack()
 
 void tst_returns::refusedFiles_data()
 {
-    testsupport::table({ "file", "why" }, R"(
+    testsupport::table(R"(
         missing file     |                                                                                                    | No such file
         not JSON         | {"format": "morvel-return",                                                                        | it is not JSON
         other format     | {"format": "other", "version": 1, "year": "2014-15", "sheets": {}}                                 | its "format" is not "morvel-return"
@@ -93,8 +93,7 @@ void tst_returns::refusedFiles_data()
 
 void tst_returns::refusedFiles()
 {
-    QFETCH(QString, file);
-    QFETCH(QString, why);
+    const auto [file, why] = testsupport::cells<2>();
     testsupport::type(main->txtgs, "533080");
     testsupport::type(openSheet("Form4")->findChild<QLineEdit *>("txtarv"), "120000");
     const returnformat::Sheets before = forms->sheets();
@@ -104,70 +103,54 @@ void tst_returns::refusedFiles()
                                            : file.toUtf8();
     main->openReturnFile(file.isEmpty() ? m_temp.filePath("none.morvel") : write(m_temp.filePath("refused.morvel"), bytes));
     const QStringList told = takeMessages();
-    QCOMPARE(told.size(), 1);
-    QVERIFY2(told[0].startsWith("The return \"") && told[0].contains(why), qPrintable(told[0]));
+    QVERIFY2(told.size() == 1 && told[0].startsWith("The return \"") && told[0].contains(why), qPrintable(told.join('|')));
     QCOMPARE(forms->sheets(), before);
     QVERIFY(forms->returnFile().isEmpty());
 }
 
-void tst_returns::failedSaves_data()
-{
-    testsupport::table({ "where" }, R"(
-        disk full           | full
-        folder not writable | /proc/self/return.morvel
-    )");
-}
-
 void tst_returns::failedSaves()
 {
-    QFETCH(QString, where);
-    const QTemporaryDir folder;
-    const QString earlier = write(folder.filePath("earlier.morvel"), "the earlier file\n");
-    forms->chooseReturnFile = [&](QWidget *, bool, const QString &) { return where == "full" ? earlier : where; };
-    // As full as a disk can be: no file may grow beyond 100 bytes (for root too).
-    rlimit limit {};
-    ::getrlimit(RLIMIT_FSIZE, &limit);
-    const rlimit full { 100, limit.rlim_max };
-    std::signal(SIGXFSZ, SIG_IGN);
-    if (where == "full")
+    // A disk as full as can be (no file may grow beyond 100 bytes, for root too), and a folder
+    // no one can write in.
+    for (const QString where : { "full", "/proc/self/return.morvel" }) {
+        const QTemporaryDir folder;
+        const QString earlier = write(folder.filePath("earlier.morvel"), "the earlier file\n");
+        forms->chooseReturnFile = [&](QWidget *, bool, const QString &) { return where == "full" ? earlier : where; };
+        rlimit limit {};
+        ::getrlimit(RLIMIT_FSIZE, &limit);
+        const rlimit full { where == "full" ? 100 : limit.rlim_cur, limit.rlim_max };
+        std::signal(SIGXFSZ, SIG_IGN);
         ::setrlimit(RLIMIT_FSIZE, &full);
-    QTest::keyClick(main, Qt::Key_S, Qt::ControlModifier);
-    ::setrlimit(RLIMIT_FSIZE, &limit);
-    const QStringList told = takeMessages();
-    QVERIFY2(told.value(0).startsWith("The return was not saved in"), qPrintable(told.join("|")));
-    QFile file(earlier);
-    QVERIFY(file.open(QIODevice::ReadOnly));
-    QCOMPARE(file.readAll(), "the earlier file\n");
-    QCOMPARE(QDir(folder.path()).entryList(QDir::Files).size(), 1); // nothing half-written beside it
-    QVERIFY(forms->returnFile().isEmpty());
+        QTest::keyClick(main, Qt::Key_S, Qt::ControlModifier);
+        ::setrlimit(RLIMIT_FSIZE, &limit);
+        QVERIFY2(takeMessages().value(0).startsWith("The return was not saved in"), qPrintable(where));
+        QFile file(earlier);
+        QVERIFY(file.open(QIODevice::ReadOnly) && file.readAll() == "the earlier file\n");
+        QCOMPARE(QDir(folder.path()).entryList(QDir::Files).size(), 1); // nothing half-written beside it
+        QVERIFY(forms->returnFile().isEmpty());
+    }
 }
 
 void tst_returns::changedReturnAtTheEnd_data()
 {
-    // How the return came to be, how it was left, how the run is left and the answer to the
-    // question "Save the changes?" when it is asked; then whether the run ended and the file
-    // holds the change.
-    testsupport::table({ "file", "change", "leave", "answer", "asked", "ends", "holds" }, R"(
-        typed, never saved      | none   | typed | Exit  |         | no  | yes | no
-        opened, unchanged       | opened | none  | Exit  |         | no  | yes | no
-        opened, changed back    | opened | back  | close |         | no  | yes | no
-        saved, changed: Cancel  | saved  | typed | Exit  | Cancel  | yes | no  | no
-        saved, changed: Discard | saved  | typed | close | Discard | yes | yes | no
-        opened, changed: Save   | opened | typed | Exit  | Save    | yes | yes | yes
-        opening another: Cancel | saved  | typed | Open  | Cancel  | yes | no  | no
-        typed, then Open: Save  | none   | typed | Open  | Save    | yes | no  | yes
+    // How the return came to be, how it was left, how the run is left and the answer to
+    // "Save the changes?" (none: not asked); then whether the run ended and the file holds the
+    // change.
+    testsupport::table(R"(
+        typed, never saved      | none   | typed | Exit  |         | yes | no
+        opened, unchanged       | opened | none  | Exit  |         | yes | no
+        opened, changed back    | opened | back  | close |         | yes | no
+        saved, changed: Cancel  | saved  | typed | Exit  | Cancel  | no  | no
+        saved, changed: Discard | saved  | typed | close | Discard | yes | no
+        opened, changed: Save   | opened | typed | Exit  | Save    | yes | yes
+        opening another: Cancel | saved  | typed | Open  | Cancel  | no  | no
+        typed, then Open: Save  | none   | typed | Open  | Save    | no  | yes
     )");
 }
 
 void tst_returns::changedReturnAtTheEnd()
 {
-    QFETCH(QString, file);
-    QFETCH(QString, change);
-    QFETCH(QString, leave);
-    QFETCH(QString, answer);
-    QFETCH(QString, asked);
-    QFETCH(QString, ends);
-    QFETCH(QString, holds);
+    const auto [file, change, leave, answer, ends, holds] = testsupport::cells<6>();
     const QString path = m_temp.filePath("return.morvel");
     QFile::remove(path);
     testsupport::type(main->txtgs, "533080");
@@ -189,7 +172,7 @@ void tst_returns::changedReturnAtTheEnd()
         main->close();
     else
         QTest::keyClick(main, Qt::Key_O, Qt::ControlModifier);
-    QCOMPARE(questions.size(), asked == "yes" ? 1 : 0);
+    QCOMPARE(questions.size(), answer.isEmpty() ? 0 : 1);
     QCOMPARE(ended, ends == "yes" ? 1 : 0);
     QFile saved(path);
     QCOMPARE(saved.open(QIODevice::ReadOnly) && saved.readAll().contains("\"600000\""), holds == "yes");

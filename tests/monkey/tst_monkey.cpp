@@ -33,9 +33,9 @@ void tst_monkey::randomUse()
     auto pick = [&](const auto &list) { return list.isEmpty() ? nullptr : list[random.bounded(int(list.size()))]; };
     const QStringList texts = { "0", "7", "25000", "35000", "30001", "1e308", "-1e308", "-5", ".5",
         "12a", "1,500", "", "9.99e307", "&H1F", "Y", "x" };
-    auto income = [this] { return testsupport::texts({ main->txtgs, main->txttp, main->txthra, main->txthp }); };
+    auto income = [this] { return testsupport::shown(main, "txtgs txttp txthra txthp"); };
 
-    auto sheets = [this] {
+    auto sheets = [this] { // all but a salary sheet closed (and not opened again since)
         QList<QWidget *> open = { main, forms->hraSheet(), forms->houseSheet(), forms->deductionsSheet() };
         return forms->hasSalarySheet() ? open << forms->salarySheet() : open;
     };
@@ -51,7 +51,7 @@ void tst_monkey::randomUse()
             if (box->isEnabled() && !box->isReadOnly() && box->focusPolicy() != Qt::NoFocus
                 && !box->objectName().startsWith("txtnam") && !qobject_cast<QComboBox *>(box->parent()))
                 boxes << box;
-        const QStringList incomeBefore = income();
+        const QString incomeBefore = income();
         const bool printBefore = main->cmdprint->isEnabled();
         QString what = sheet->objectName();
         enum { Nothing, Edited, Picked, Calculated, HandedBack } done = Nothing;
@@ -92,10 +92,10 @@ void tst_monkey::randomUse()
 
         const QString replay = QStringLiteral("%1 at step %2, replay: MONKEY_SEED=%3 MONKEY_ACTIONS=%4")
                                    .arg(what).arg(step).arg(seed).arg(step + 1);
-        auto all = [&](bool on) { return std::all_of(guards.begin(), guards.end(), [on](auto *b) { return b->isEnabled() == on; }); };
-        QVERIFY2(done != Edited || all(false), qPrintable("an edit left a guard on: " + replay));
-        QVERIFY2(done != Calculated || all(true), qPrintable("a guard off after Calculate: " + replay));
-        QVERIFY2(done != Picked || states() == guardsBefore, qPrintable("a pick from a list changed a guard: " + replay));
+        const QList<bool> guardsAfter = states();
+        QVERIFY2(done != Edited || !guardsAfter.contains(true), qPrintable("an edit left a guard on: " + replay));
+        QVERIFY2(done != Calculated || !guardsAfter.contains(false), qPrintable("a guard off after Calculate: " + replay));
+        QVERIFY2(done != Picked || guardsAfter == guardsBefore, qPrintable("a pick from a list changed a guard: " + replay));
         if (done == HandedBack)
             QVERIFY2(sheet->objectName() == "frmreb88" ? main->cmdprint->isEnabled() == printBefore
                                                        : income() == incomeBefore || !main->cmdprint->isEnabled(),

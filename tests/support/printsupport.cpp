@@ -20,12 +20,12 @@ QString tool(const QString &name)
     return QStandardPaths::findExecutable(name, { "/usr/sbin", "/usr/bin", "/sbin", "/bin" });
 }
 
-void write(const QString &path, const QString &text, int mode = 0644)
+// Writes a file of tests/support/cups/ with its placeholders filled in.
+void configure(const QString &from, const QString &to, const QString &dir, const QString &jobs = {})
 {
-    QFile file(path);
-    if (file.open(QIODevice::WriteOnly))
-        file.write(text.toUtf8());
-    ::chmod(qPrintable(path), mode);
+    QFile in(MORVEL_TESTS_DIR "/support/cups/" + from), out(to);
+    if (in.open(QIODevice::ReadOnly) && out.open(QIODevice::WriteOnly))
+        out.write(in.readAll().replace("@DIR@", dir.toUtf8()).replace("@JOBS@", jobs.toUtf8()));
 }
 
 } // namespace
@@ -48,40 +48,17 @@ bool CupsSandbox::start(const QString &mode)
     for (const char *sub : { "conf", "bin/backend", "spool/tmp", "cache", "state", "log", "out" })
         QDir().mkpath(m_dir + '/' + sub);
     ::chmod(qPrintable(m_dir + "/spool/tmp"), 01770);
-    // The system's helpers and filters; the only backend is ours, which runs as the owner of
-    // its file (mode 0700) and keeps each job as it came.
     for (const char *sub : { "daemon", "filter", "cgi-bin", "driver", "monitor", "notifier" })
         QFile::link(QStringLiteral("/usr/lib/cups/") + sub, m_dir + "/bin/" + sub);
-    write(m_dir + "/bin/backend/morvelcopy", QStringLiteral(R"(#!/bin/sh
-[ $# -eq 0 ] && { echo 'direct morvelcopy "Unknown" "Morvel test"'; exit 0; }
-if [ $# -ge 6 ]; then cat "$6"; else cat; fi >"%1/out/.job-$1" && mv "%1/out/.job-$1" "%1/out/job-$1.pdf"
-)").arg(m_dir), 0700);
-    write(m_dir + "/conf/cups-files.conf", QStringLiteral(R"(ServerRoot %1/conf
-ServerBin %1/bin
-RequestRoot %1/spool
-TempDir %1/spool/tmp
-CacheDir %1/cache
-StateDir %1/state
-ErrorLog %1/log/error_log
-AccessLog %1/log/access_log
-Printcap %1/state/printcap
-Sandboxing Relaxed
-SystemGroup root
-)").arg(m_dir));
-    write(m_dir + "/conf/cupsd.conf", QStringLiteral(R"(Listen %1/cups.sock
-Browsing No
-WebInterface No
-PreserveJobHistory No
-MaxJobsPerPrinter %2
-<Policy default>
-<Limit All>
-Order deny,allow
-</Limit>
-</Policy>
-)").arg(m_dir, mode == "full" ? "1" : "0"));
+    // The backend runs as the owner of its file, mode 0700: as whoever runs the tests.
+    configure("morvelcopy", m_dir + "/bin/backend/morvelcopy", m_dir);
+    ::chmod(qPrintable(m_dir + "/bin/backend/morvelcopy"), 0700);
+    configure("cups-files.conf", m_dir + "/conf/cups-files.conf", m_dir);
+    configure("cupsd.conf", m_dir + "/conf/cupsd.conf", m_dir, mode == "full" ? "1" : "0");
+    QFile::remove(m_dir + "/conf/printers.conf");
     QFile::remove(m_dir + "/conf/printers.conf.O");
-    write(m_dir + "/conf/printers.conf", mode == "noprinter" ? QString() : "<DefaultPrinter " + queue
-            + ">\nDeviceURI morvelcopy:/\nState Idle\nAccepting Yes\n</DefaultPrinter>\n");
+    if (mode != "noprinter")
+        configure("printers.conf", m_dir + "/conf/printers.conf", m_dir);
     m_cupsd.setChildProcessModifier([] { ::prctl(PR_SET_PDEATHSIG, SIGTERM); }); // ends with us
     m_cupsd.start(tool("cupsd"), { "-f", "-c", m_dir + "/conf/cupsd.conf", "-s", m_dir + "/conf/cups-files.conf" });
     m_cupsd.waitForStarted();
@@ -107,16 +84,14 @@ bool CupsSandbox::run(const QString &program, const QStringList &arguments)
 {
     QProcess process;
     process.start(tool(program), arguments);
-    return process.waitForFinished(15000) && process.exitStatus() == QProcess::NormalExit
-        && process.exitCode() == 0;
+    return process.waitForFinished(15000) && process.exitStatus() == QProcess::NormalExit && process.exitCode() == 0;
 }
 
 QStringList CupsSandbox::jobs() const
 {
-    QStringList files;
-    for (int id = 1; id < 100; ++id)
-        if (QFile::exists(m_dir + QStringLiteral("/out/job-%1.pdf").arg(id)))
-            files << m_dir + QStringLiteral("/out/job-%1.pdf").arg(id);
+    QStringList files; // by job number, which the name carries: the order they were printed in
+    for (const QFileInfo &job : QDir(m_dir + "/out").entryInfoList({ "job-*.pdf" }, QDir::Files, QDir::Name))
+        files << job.filePath();
     return files;
 }
 
@@ -135,33 +110,25 @@ QStringList listing(const print::RecordingPage &page)
         if (op.kind != Kind::Text)
             continue;
         // A text measured right before it was printed is right-aligned or centred.
-        QString align = "L";
-        double x = op.x;
-        if (i > 0 && ops[i - 1].kind == Kind::TextWidth && ops[i - 1].text == op.text) {
-            const double width = ops[i - 1].x;
-            const bool centred = std::abs(op.x - (10 - width) / 2) < 1e-4;
-            align = centred ? "C" : "R";
-            x = centred ? 5 : op.x + width;
-        }
+        const bool measured = i > 0 && ops[i - 1].kind == Kind::TextWidth && ops[i - 1].text == op.text;
+        const double width = measured ? ops[i - 1].x : 0;
+        const bool centred = measured && std::abs(op.x - (10 - width) / 2) < 1e-4;
         const QString style = QString(op.font.bold ? "B" : "") + (op.font.italic ? "I" : "") + (op.font.underline ? "U" : "");
-        lines << QStringLiteral("text %1 %2 %3 %4 %5 %6 \"%7\"").arg(align, n(x), n(op.y), op.font.name,
-                     QString::number(op.font.points), style.isEmpty() ? "-" : style, op.text);
+        lines << QStringLiteral("text %1 %2 %3 %4 %5 %6 \"%7\"")
+                     .arg(centred ? "C" : measured ? "R" : "L", n(centred ? 5 : op.x + width), n(op.y), op.font.name,
+                         QString::number(op.font.points), style.isEmpty() ? "-" : style, op.text);
     }
     return lines;
 }
 
-QStringList readListing(const QString &file)
+QStringList readListing(const QString &file, const QStringList &actual)
 {
     QFile f(file);
+    if (!actual.isEmpty() && qEnvironmentVariableIntValue("MORVEL_UPDATE_LISTINGS") && f.open(QIODevice::WriteOnly))
+        f.write((actual.join('\n') + '\n').toUtf8());
+    f.close();
     return f.open(QIODevice::ReadOnly) ? QString::fromUtf8(f.readAll()).split('\n', Qt::SkipEmptyParts)
                                        : QStringList("cannot read " + file);
-}
-
-QStringList expectedListing(const QString &file, const QStringList &actual)
-{
-    if (qEnvironmentVariableIntValue("MORVEL_UPDATE_LISTINGS"))
-        write(file, actual.join('\n') + '\n');
-    return readListing(file);
 }
 
 QStringList pdfDiffers(const QString &pdfFile, const QStringList &listing)
@@ -170,17 +137,17 @@ QStringList pdfDiffers(const QString &pdfFile, const QStringList &listing)
     pdftotext.start(tool("pdftotext"), { "-bbox", pdfFile, "-" });
     pdftotext.waitForFinished(30000);
     QString html = QString::fromUtf8(pdftotext.readAllStandardOutput());
-    QList<QRegularExpressionMatch> pages;
+    html.replace("&amp;", "&").replace("&apos;", "'").replace("&quot;", "\"");
+    QList<QRegularExpressionMatch> pages, words; // pages, then each word's box and text
     for (auto p = QRegularExpression(R"re(<page width="([\d.]+)" height="([\d.]+)">)re").globalMatch(html); p.hasNext();)
         pages << p.next();
-    QStringList problems;
-    QList<QRegularExpressionMatch> words; // box and text of each word, top to bottom
     for (auto w = QRegularExpression(R"re(<word xMin="([\d.]+)" yMin="([\d.]+)" xMax="([\d.]+)" yMax="[\d.]+">([^<]*)<)re")
-                      .globalMatch(html.replace("&amp;", "&").replace("&apos;", "'").replace("&quot;", "\""));
+                      .globalMatch(html);
          w.hasNext();)
         words << w.next();
     if (pages.size() != 1)
         return { QStringLiteral("%1 pages in %2").arg(pages.size()).arg(pdfFile) };
+    QStringList problems;
     if ((pages[0].captured(1).toDouble() > pages[0].captured(2).toDouble()) != listing.contains("landscape"))
         problems << "the page's orientation";
 

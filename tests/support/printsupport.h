@@ -41,11 +41,9 @@ private:
 // (L left edge, R right edge, C centred) with position, font and text; rules; orientation.
 QStringList listing(const print::RecordingPage &page);
 
-// The listing kept in `file`.
-QStringList readListing(const QString &file);
-// The expected listing kept in `file`. With MORVEL_UPDATE_LISTINGS=1 the actual one is
-// written there instead (review the difference before committing it).
-QStringList expectedListing(const QString &file, const QStringList &actual);
+// The listing kept in `file`. With MORVEL_UPDATE_LISTINGS=1 and an `actual` one, that is
+// written there first (review the difference before committing it).
+QStringList readListing(const QString &file, const QStringList &actual = {});
 
 // Where the one page of a PDF disagrees with a listing: every text at its place (within
 // 0.02 in of the printable area) and the orientation. Empty when they agree.

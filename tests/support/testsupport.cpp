@@ -41,17 +41,17 @@ QWidget *SheetTest::openSheet(const QString &name)
     return nullptr;
 }
 
-void table(std::initializer_list<const char *> columns, const char *rows)
+void table(const char *rows)
 {
-    for (const char *column : columns)
-        QTest::addColumn<QString>(column);
+    QTest::addColumn<QStringList>("row");
     for (const QString &line : QString::fromUtf8(rows).split('\n')) {
-        const QStringList cells = line.split('|');
+        QStringList cells = line.split('|');
         if (cells.size() < 2)
             continue;
-        QTestData &row = QTest::newRow(qPrintable(cells[0].trimmed()));
-        for (qsizetype i = 1; i < cells.size(); ++i) // "\t" and "\n" stand for a tab and a line feed
-            row << cells[i].trimmed().replace("\\t", "\t").replace("\\n", "\n");
+        const QString name = cells.takeFirst().trimmed();
+        for (QString &cell : cells)
+            cell = cell.trimmed().replace("\\t", "\t").replace("\\n", "\n");
+        QTest::newRow(qPrintable(name)) << cells;
     }
 }
 
@@ -73,12 +73,20 @@ void press(QAbstractButton *button)
     QTest::mouseClick(button, Qt::LeftButton, {}, QPoint(6, button->height() / 2));
 }
 
-QStringList texts(std::initializer_list<const QLineEdit *> boxes)
+void fill(const QWidget *sheet, const QString &boxes, const QString &texts)
+{
+    const QStringList names = boxes.split(' '), values = texts.split(' ');
+    for (qsizetype i = 0; i < names.size(); ++i) // "-": the box in that place is left alone
+        if (names[i] != "-")
+            type(sheet->findChild<QWidget *>(names[i]), values.value(i));
+}
+
+QString shown(const QWidget *sheet, const QString &boxes)
 {
     QStringList result;
-    for (const QLineEdit *box : boxes)
-        result << box->text();
-    return result;
+    for (const QString &name : boxes.split(' '))
+        result << sheet->findChild<QLineEdit *>(name)->text();
+    return result.join(' ');
 }
 
 } // namespace testsupport

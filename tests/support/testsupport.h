@@ -7,6 +7,8 @@
 
 #include <QObject>
 #include <QStringList>
+#include <QTest>
+#include <array>
 #include <memory>
 
 class QLineEdit;
@@ -39,16 +41,26 @@ private:
     QStringList m_messages;
 };
 
-// A table of test data: a text column for each name, and a row for each line of `rows`, its
-// name first, then its texts, all separated by "|" (blanks around them do not count).
-void table(std::initializer_list<const char *> columns, const char *rows);
+// A table of test data: a row for each line of `rows`, its name first, then its cells, all
+// separated by "|" (blanks around them do not count; "\t" and "\n" stand for a tab and a
+// line feed). The test function takes its row's cells with cells<N>().
+void table(const char *rows);
+template <size_t N> std::array<QString, N> cells()
+{
+    QFETCH(QStringList, row);
+    std::array<QString, N> cells;
+    std::copy_n(row.begin(), std::min(N, size_t(row.size())), cells.begin());
+    return cells;
+}
 
 // Selects the whole text of a box (or a combo box's) and types over it with key events;
 // an empty text deletes it.
 void type(QWidget *box, const QString &text);
 // Clicks a button with the mouse (a disabled one does nothing).
 void press(QAbstractButton *button);
-// The texts of boxes, in order.
-QStringList texts(std::initializer_list<const QLineEdit *> boxes);
+// Types each of the blank-separated texts over the sheet's box of the same place in `boxes`,
+// and the texts the sheet's named boxes show, joined by blanks.
+void fill(const QWidget *sheet, const QString &boxes, const QString &texts);
+QString shown(const QWidget *sheet, const QString &boxes);
 
 } // namespace testsupport

@@ -8,36 +8,20 @@
 #include <QPushButton>
 #include <QtTest>
 
-using testsupport::press;
-using testsupport::texts;
-using testsupport::type;
-
 class tst_frmreb88 : public testsupport::SheetTest
 {
     Q_OBJECT
 private slots:
-    void init();
     void totals_data();
     void totals();
     void mediclaimCeiling_data();
     void mediclaimCeiling();
-
-private:
-    frmreb88 *deductions = nullptr;
 };
-
-void tst_frmreb88::init()
-{
-    SheetTest::init();
-    press(main->cmdcalded80);
-    deductions = forms->deductionsSheet();
-    QVERIFY(QTest::qWaitForWindowActive(deductions));
-}
 
 void tst_frmreb88::totals_data()
 {
     // Boxes typed, then the 80C total, 80C+80CCC+80CCD, 80CCF and the grand total shown.
-    testsupport::table({ "typed", "shown" }, R"(
+    testsupport::table(R"(
         GPF and LIC               | txtgpf=60000 txtlic=40000                                       | 100000 100000 0 100000
         over the ceiling          | txtgpf=150000 txtnsci=50000 txt80ccdec=10000 txt80ccdgc=10000   | 200000 160000 0 160000
         exactly at the ceiling    | txtppf=145000 txt80ccdec=5000 txt80ccdgc=5000                   | 145000 155000 0 155000
@@ -51,19 +35,19 @@ void tst_frmreb88::totals_data()
 
 void tst_frmreb88::totals()
 {
-    QFETCH(QString, typed);
-    QFETCH(QString, shown);
+    const auto [typed, shown] = testsupport::cells<2>();
+    QWidget *deductions = openSheet("frmreb88");
+    QVERIFY(deductions);
     for (const QString &entry : typed.split(' '))
-        type(deductions->findChild<QLineEdit *>(entry.section('=', 0, 0)), entry.section('=', 1));
-    QTest::keyClick(deductions->txtgpf, Qt::Key_Return);
-    QCOMPARE(texts({ deductions->txt80c, deductions->txttot1, deductions->txt80ccf,
-                 deductions->txtgt80 }).join(' '), shown);
-    QVERIFY(deductions->cmdbk->isEnabled());
+        testsupport::fill(deductions, entry.section('=', 0, 0), entry.section('=', 1));
+    QTest::keyClick(forms->deductionsSheet()->txtgpf, Qt::Key_Return);
+    QCOMPARE(testsupport::shown(deductions, "txt80c txttot1 txt80ccf txtgt80"), shown);
+    QVERIFY(forms->deductionsSheet()->cmdbk->isEnabled());
 }
 
 void tst_frmreb88::mediclaimCeiling_data()
 {
-    testsupport::table({ "typed", "restricted" }, R"(
+    testsupport::table(R"(
         30000                     | 30000 | no
         30001                     | 30001 | yes
         35000, at the fifth digit | 35000 | yes
@@ -73,9 +57,10 @@ void tst_frmreb88::mediclaimCeiling_data()
 
 void tst_frmreb88::mediclaimCeiling()
 {
-    QFETCH(QString, typed);
-    QFETCH(QString, restricted);
-    type(deductions->txt80d, typed);
+    const auto [typed, restricted] = testsupport::cells<2>();
+    frmreb88 *deductions = static_cast<frmreb88 *>(openSheet("frmreb88"));
+    QVERIFY(deductions);
+    testsupport::type(deductions->txt80d, typed);
     QCOMPARE(takeMessages(),
         restricted == "yes" ? QStringList("Deduction for Mediclaim Restricted to Rs.30,000/- only (Rs. "
                                  "15,000/- for self and dependents and Rs. 15,000/- for parents")

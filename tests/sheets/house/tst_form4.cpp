@@ -11,40 +11,21 @@
 #include <QtTest>
 
 using testsupport::press;
-using testsupport::texts;
-using testsupport::type;
 
 class tst_form4 : public testsupport::SheetTest
 {
     Q_OBJECT
 private slots:
-    void init();
     void income_data();
     void income();
     void options();
-
-private:
-    QStringList computed() const
-    {
-        return texts({ house->txtghi, house->txtrep, house->txttd, house->txtihp });
-    }
-
-    Form4 *house = nullptr;
 };
-
-void tst_form4::init()
-{
-    SheetTest::init();
-    press(main->cmdcalhp);
-    house = forms->houseSheet();
-    QVERIFY(QTest::qWaitForWindowActive(house));
-}
 
 void tst_form4::income_data()
 {
     // Rented out, or self occupied with its loan date; rental value, property taxes, interest
     // and others typed; gross income, repairs, total deductions and income shown.
-    testsupport::table({ "option", "figures", "results" }, R"(
+    testsupport::table(R"(
         let out                      | rented | 120000 12000 150000 0 | 108000 32400 182400 -74400
         repairs 10.5 to 10           | rented | 35 0 0 0              | 35 10 10 25
         repairs 7.5 to 8             | rented | 25 0 0 0              | 25 8 8 17
@@ -59,35 +40,29 @@ void tst_form4::income_data()
 
 void tst_form4::income()
 {
-    QFETCH(QString, option);
-    QFETCH(QString, figures);
-    QFETCH(QString, results);
+    const auto [option, figures, results] = testsupport::cells<3>();
+    Form4 *house = static_cast<Form4 *>(openSheet("Form4"));
+    QVERIFY(house);
     if (option != "rented")
         press(house->optso);
     if (option == "before")
         press(house->optb499);
-    const QStringList values = figures.split(' ');
-    QLineEdit *boxes[] = { house->txtarv, house->txtptax, house->txtintt, house->txtoth };
-    for (int i = 0; i < 4; ++i) {
-        if (values[i] != "0")
-            type(boxes[i], values[i]);
-    }
+    testsupport::fill(house, option == "rented" ? "txtarv txtptax txtintt txtoth" : "- - txtintt", figures);
     QTest::keyClick(house->txtintt, Qt::Key_Return);
-    QCOMPARE(computed().join(' '), results);
+    QCOMPARE(testsupport::shown(house, "txtghi txtrep txttd txtihp"), results);
     QVERIFY(house->cmdbk->isEnabled());
-    QCOMPARE(house->txtintt->text(), values[2]); // the interest as typed, not as limited
+    QCOMPARE(house->txtintt->text(), figures.section(' ', 2, 2)); // the interest as typed, not as limited
 }
 
 void tst_form4::options()
 {
-    type(house->txtarv, "120000");
-    type(house->txtptax, "12000");
-    type(house->txtoth, "500");
+    Form4 *house = static_cast<Form4 *>(openSheet("Form4"));
+    QVERIFY(house);
+    testsupport::fill(house, "txtarv txtptax txtoth", "120000 12000 500");
     press(house->cmdtot);
     press(house->optso); // what was typed for letting out is dropped for good
-    QCOMPARE(texts({ house->txtarv, house->txtptax, house->txtoth }).join(' '), "0 0 0");
-    QVERIFY(!house->txtarv->isEnabled() && !house->txtoth->isEnabled());
-    QVERIFY(house->framintt->isEnabled() && house->optb499->isEnabled());
+    QCOMPARE(testsupport::shown(house, "txtarv txtptax txtoth"), "0 0 0");
+    QVERIFY(!house->txtarv->isEnabled() && !house->txtoth->isEnabled() && house->optb499->isEnabled());
     QVERIFY(!house->cmdbk->isEnabled());
     for (QRadioButton *option : { house->optb499, house->opta499, house->optrent }) {
         press(house->cmdtot);

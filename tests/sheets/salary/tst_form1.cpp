@@ -10,55 +10,39 @@
 #include <QLineEdit>
 #include <QPushButton>
 #include <QtTest>
-#include <span>
 
-using testsupport::press;
-using testsupport::texts;
+using testsupport::shown;
 using testsupport::type;
 
 class tst_form1 : public testsupport::SheetTest
 {
     Q_OBJECT
 private slots:
-    void init();
     void copyDown();
     void rules_data();
     void rules();
     void overflowLeavesNothingToPrint();
 
 private:
-    static QStringList column(std::span<QLineEdit *const> cells, int from = 0)
+    static QString cells(const char *column, int from, int to)
     {
-        QStringList result;
-        for (QLineEdit *cell : cells.subspan(from))
-            result << cell->text();
-        return result;
+        QStringList names;
+        for (int i = from; i <= to; ++i)
+            names << QStringLiteral("%1(%2)").arg(column).arg(i);
+        return names.join(' ');
     }
-
-    Form1 *salary = nullptr;
 };
-
-void tst_form1::init()
-{
-    SheetTest::init();
-    press(main->cmdcalgs);
-    salary = forms->salarySheet();
-    QVERIFY(QTest::qWaitForWindowActive(salary));
-}
 
 void tst_form1::copyDown()
 {
-    type(salary->txtbp[0], "25000");
-    type(salary->txtbp[6], "26000");
-    QCOMPARE(column(salary->txtbp).join(' '),
+    QWidget *salary = openSheet("Form1");
+    QVERIFY(salary);
+    testsupport::fill(salary, "txtbp(0) txtbp(6) txtgp(13) txtoth(2)", "25000 26000 2400 500");
+    QCOMPARE(shown(salary, cells("txtbp", 0, 13)),
         "25000 25000 25000 25000 25000 25000 26000 26000 26000 26000 26000 26000 26000 26000");
-    type(salary->txtbp[3], "");
-    QCOMPARE(column(salary->txtbp).join(' '), "25000 25000 25000 0 0 0 0 0 0 0 0 0 0 0");
-    type(salary->txtgp[13], "2400");
-    QCOMPARE(column(salary->txtgp, 12).join(' '), "0 2400");
-    type(salary->txtoth[2], "500");
-    type(salary->txtoth[2], "");
-    QCOMPARE(column(salary->txtoth, 0).join(' '), "0 0 0 0 0 0");
+    testsupport::fill(salary, "txtbp(3) txtoth(2)", " "); // both emptied
+    QCOMPARE(shown(salary, cells("txtbp", 0, 13)), "25000 25000 25000 0 0 0 0 0 0 0 0 0 0 0");
+    QCOMPARE(shown(salary, cells("txtgp", 12, 13) + ' ' + cells("txtoth", 0, 5)), "0 2400 0 0 0 0 0 0");
 }
 
 void tst_form1::rules_data()
@@ -67,7 +51,7 @@ void tst_form1::rules_data()
     // the pay typed into Jan 14, which runs down every month. Every computed cell first shows
     // "99", so a cell that a rule leaves alone keeps it. Checked: basic pay of Jul 14, then
     // DA, HRA, transport and MGC of Jan 14 (arrears), Mar 14 and Jul 14, "/" between them.
-    testsupport::table({ "classes", "increment", "pay", "cells" }, R"(
+    testsupport::table(R"(
         worked example            | X A/A-1 N | no  | 15000 2400 | 15000 / 1740 17400 18618 / 5220 5220 / 160 3200 3312 / 0 0 0
         with pension scheme       | X A/A-1 Y | no  | 15000 2400 | 15000 / 1740 17400 18618 / 5220 5220 / 160 3200 3312 / 174 3480 3602
         increment 841.5 to 850    | Y Oth. N  | yes | 23450 4600 | 24300 / 2805 28050 30923 / 5610 5780 / 80 1600 1656 / 0 0 0
@@ -88,36 +72,26 @@ void tst_form1::rules_data()
 
 void tst_form1::rules()
 {
-    QFETCH(QString, classes);
-    QFETCH(QString, increment);
-    QFETCH(QString, pay);
-    QFETCH(QString, cells);
-    const QStringList chosen = classes.split(' ');
-    type(salary->cboclass1, chosen[0]);
-    type(salary->cboclass3, chosen[1]);
-    type(salary->cbonps, chosen[2]);
+    const auto [classes, increment, pay, expected] = testsupport::cells<4>();
+    Form1 *salary = static_cast<Form1 *>(openSheet("Form1"));
+    QVERIFY(salary);
+    testsupport::fill(salary, "cboclass1 cboclass3 cbonps txtbp(0) txtgp(0)", classes + ' ' + pay);
     salary->chkinc->setChecked(increment == "yes");
-    type(salary->txtbp[0], pay.section(' ', 0, 0));
-    type(salary->txtgp[0], pay.section(' ', 1, 1));
-    for (int i = 0; i < Form1::kRows; ++i) {
-        for (QLineEdit *cell : { salary->txthra[i], salary->txttpa2[i], salary->txtmgc[i] })
-            if (cell)
-                fields::writeText(cell, "99");
-    }
+    for (QLineEdit *cell : salary->findChildren<QLineEdit *>(QRegularExpression("^txt(hra|tpa2|mgc)\\(")))
+        fields::writeText(cell, "99");
     QTest::keyClick(salary->txtgp[0], Qt::Key_Return);
-    const QStringList shown = { salary->txtbp[6]->text(), salary->txtda[0]->text(),
-        salary->txtda[2]->text(), salary->txtda[6]->text(), salary->txthra[2]->text(),
-        salary->txthra[6]->text(), salary->txttpa2[0]->text(), salary->txttpa2[2]->text(),
-        salary->txttpa2[6]->text(), salary->txtmgc[0]->text(), salary->txtmgc[2]->text(),
-        salary->txtmgc[6]->text() };
-    QCOMPARE(shown.join(' '), cells.remove("/ "));
+    QCOMPARE(shown(salary, "txtbp(6) txtda(0) txtda(2) txtda(6) txthra(2) txthra(6) txttpa2(0) txttpa2(2) txttpa2(6) "
+                           "txtmgc(0) txtmgc(2) txtmgc(6)"),
+        QString(expected).remove("/ "));
     QVERIFY(salary->cmdprn->isEnabled() && salary->cmdbak->isEnabled());
 }
 
 void tst_form1::overflowLeavesNothingToPrint()
 {
+    Form1 *salary = static_cast<Form1 *>(openSheet("Form1"));
+    QVERIFY(salary);
     type(salary->txtbp[0], "1e308");
-    press(salary->cmdcal);
+    testsupport::press(salary->cmdcal);
     QCOMPARE(takeMessages().size(), 1);
     QVERIFY(!salary->cmdprn->isEnabled() && !salary->cmdbak->isEnabled());
 }

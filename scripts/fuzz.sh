@@ -1,7 +1,7 @@
 #!/usr/bin/env bash
 # Builds the fuzz targets with clang in ./build-fuzz and runs each for a bounded time on a
 # temporary copy of its seed corpus (fuzz/corpus/TARGET), with its dictionary (TARGET.dict).
-#   fuzz/run.sh [seconds per target]        (default 20)
+#   scripts/fuzz.sh [seconds per target]        (default 20)
 # Prints "fuzz TARGET: passed" or "fuzz TARGET: FAILED" for each, and exits non-zero if the
 # build or any target failed.
 set -uo pipefail
