@@ -5,8 +5,6 @@
 #include "print/page.h"
 #include "print/printing.h"
 #include "print/sheetfields.h"
-#include "sheets/deductions/frmreb88.h"
-#include "sheets/house/form4.h"
 #include "sheets/main/frmmain.h"
 #include "sheets/salary/form1.h"
 
@@ -32,8 +30,7 @@ QString printReturn(const QString &file, const QString &taxPdf, const QString &s
     print::SalaryStatementFields salary;
     if (why.isEmpty()) {
         run.mainSheet()->cmdcalc->click();
-        tax = print::taxStatementFields(*run.mainSheet(), run.hasHouseSheet() ? run.houseSheet() : nullptr,
-            run.hasDeductionsSheet() ? run.deductionsSheet() : nullptr);
+        tax = run.taxStatement();
         pages.append({ taxPdf, [&tax](print::Page &page) { return print::drawTaxStatement(page, tax); } });
         names << QStringLiteral("Income tax statement");
         if (run.hasSalarySheet()) {

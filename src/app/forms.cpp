@@ -1,6 +1,8 @@
 #include "app/forms.h"
 
 #include "app/branding.h"
+#include "fields/messages.h"
+#include "print/sheetfields.h"
 #include "sheets/deductions/frmreb88.h"
 #include "sheets/hra/form2.h"
 #include "sheets/house/form4.h"
@@ -8,12 +10,10 @@
 #include "sheets/salary/form1.h"
 
 #include <QCoreApplication>
-#include "fields/messages.h"
-
 #include <QDesktopServices>
 #include <QFileDialog>
-#include <QMessageBox>
 #include <QKeyEvent>
+#include <QMessageBox>
 
 Forms::Forms()
     : programEnder([] { QCoreApplication::exit(0); })
@@ -115,6 +115,11 @@ frmreb88 *Forms::deductionsSheet()
     if (!m_deductions)
         m_deductions = std::make_unique<frmreb88>(*this);
     return m_deductions.get();
+}
+
+print::TaxStatementFields Forms::taxStatement()
+{
+    return print::taxStatementFields(*mainSheet(), m_house.get(), m_deductions.get());
 }
 
 void Forms::present(QWidget *form)

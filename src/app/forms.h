@@ -4,6 +4,7 @@
 #pragma once
 
 #include "app/returnformat.h"
+#include "print/taxstatement.h"
 
 #include <QObject>
 #include <QUrl>
@@ -36,6 +37,10 @@ public:
     bool hasHraSheet() const { return m_hra != nullptr; }
     bool hasHouseSheet() const { return m_house != nullptr; }
     bool hasDeductionsSheet() const { return m_deductions != nullptr; }
+
+    // What the tax statement prints: the main sheet with the break-ups of the house-property
+    // and deductions sheets (start-up values for one never opened, which stays unmade).
+    print::TaxStatementFields taxStatement();
 
     // Shows a form modeless, or brings it to the front when it is already shown.
     static void present(QWidget *form);

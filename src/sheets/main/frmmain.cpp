@@ -15,14 +15,14 @@
 #include "sheets/salary/form1.h"
 
 #include <QCloseEvent>
+#include <QComboBox>
 #include <QDir>
 #include <QFileInfo>
-#include <QMenuBar>
-#include <QComboBox>
 #include <QGridLayout>
 #include <QHBoxLayout>
 #include <QLabel>
 #include <QLineEdit>
+#include <QMenuBar>
 #include <QPushButton>
 
 using fields::makeButton;
@@ -413,11 +413,7 @@ void frmmain::cmdcalded80_Click()
 
 void frmmain::cmdprint_Click()
 {
-    // The break-ups come from the sub-sheets themselves; one never opened prints its start-up
-    // values.
-    print::printTaxStatement(this,
-        print::taxStatementFields(*this, m_forms.hasHouseSheet() ? m_forms.houseSheet() : nullptr,
-            m_forms.hasDeductionsSheet() ? m_forms.deductionsSheet() : nullptr));
+    print::printTaxStatement(this, m_forms.taxStatement());
 }
 
 void frmmain::cmdexit_Click()
