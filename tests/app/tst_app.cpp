@@ -1,15 +1,9 @@
 // How a run starts, the salary sheet it discards when its window is closed, and the home
 // page. (How a run ends: tst_returns, the question about a changed return.)
 #include "app/frmsplash.h"
-#include "sheets/main/frmmain.h"
-#include "sheets/salary/form1.h"
 #include "support/testsupport.h"
 
-#include <QLabel>
-#include <QLineEdit>
 #include <QPointer>
-#include <QPushButton>
-#include <QtTest>
 
 using testsupport::press;
 using testsupport::type;

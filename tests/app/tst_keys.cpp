@@ -1,15 +1,9 @@
 // The keyboard on every sheet: the walk of the Tab key, keys pressed with Alt that no access
 // key takes, and access keys typed one right after the other.
 #include "print/printing.h"
-#include "sheets/main/frmmain.h"
 #include "support/testsupport.h"
 
-#include <QApplication>
-#include <QComboBox>
 #include <QKeyEvent>
-#include <QLineEdit>
-#include <QPushButton>
-#include <QtTest>
 
 class tst_keys : public testsupport::SheetTest
 {

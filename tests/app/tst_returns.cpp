@@ -1,18 +1,9 @@
 // An employee's return in a file: every control there and back, files that are refused with
 // every sheet as it was, a save that fails, and the question at the end of a changed return.
 #include "app/returnformat.h"
-#include "sheets/house/form4.h"
-#include "sheets/main/frmmain.h"
 #include "support/testsupport.h"
 
-#include <QCheckBox>
-#include <QComboBox>
-#include <QLabel>
-#include <QLineEdit>
-#include <QPushButton>
-#include <QRadioButton>
 #include <QTemporaryDir>
-#include <QtTest>
 #include <csignal>
 #include <sys/resource.h>
 
@@ -28,17 +19,8 @@ private slots:
     void changedReturnAtTheEnd();
 
 private:
-    static QString write(const QString &path, const QByteArray &bytes);
     QTemporaryDir m_temp;
 };
-
-QString tst_returns::write(const QString &path, const QByteArray &bytes)
-{
-    QFile file(path);
-    if (file.open(QIODevice::WriteOnly))
-        file.write(bytes);
-    return file.fileName();
-}
 
 void tst_returns::everyControlThereAndBack()
 {
@@ -101,7 +83,7 @@ void tst_returns::refusedFiles()
     const QByteArray bytes = file == "big" ? start + QByteArray(1024 * 1024, '1') + "\"}}}"
         : file == "long"                   ? start + QByteArray(10001, '1') + "\"}}}"
                                            : file.toUtf8();
-    main->openReturnFile(file.isEmpty() ? m_temp.filePath("none.morvel") : write(m_temp.filePath("refused.morvel"), bytes));
+    main->openReturnFile(file.isEmpty() ? m_temp.filePath("none.morvel") : testsupport::write(m_temp.filePath("refused.morvel"), bytes));
     const QStringList told = takeMessages();
     QVERIFY2(told.size() == 1 && told[0].startsWith("The return \"") && told[0].contains(why), qPrintable(told.join('|')));
     QCOMPARE(forms->sheets(), before);
@@ -114,7 +96,7 @@ void tst_returns::failedSaves()
     // no one can write in.
     for (const QString where : { "full", "/proc/self/return.morvel" }) {
         const QTemporaryDir folder;
-        const QString earlier = write(folder.filePath("earlier.morvel"), "the earlier file\n");
+        const QString earlier = testsupport::write(folder.filePath("earlier.morvel"), "the earlier file\n");
         forms->chooseReturnFile = [&](QWidget *, bool, const QString &) { return where == "full" ? earlier : where; };
         rlimit limit {};
         ::getrlimit(RLIMIT_FSIZE, &limit);

@@ -1,11 +1,8 @@
 // The conversions between text and amounts, and how an amount box takes typing and focus.
 #include "fields/amountfield.h"
 #include "fields/conversions.h"
-#include "sheets/main/frmmain.h"
 #include "support/testsupport.h"
 
-#include <QLineEdit>
-#include <QtTest>
 #include <cfloat>
 
 using namespace fields;

@@ -1,13 +1,6 @@
 #include "support/testsupport.h"
 
-#include "sheets/main/frmmain.h"
-
-#include <QApplication>
-#include <QComboBox>
 #include <QAbstractButton>
-#include <QLineEdit>
-#include <QPushButton>
-#include <QTest>
 
 namespace testsupport {
 
@@ -87,6 +80,14 @@ QString shown(const QWidget *sheet, const QString &boxes)
     for (const QString &name : boxes.split(' '))
         result << sheet->findChild<QLineEdit *>(name)->text();
     return result.join(' ');
+}
+
+QString write(const QString &path, const QByteArray &bytes)
+{
+    QFile file(path);
+    if (!file.open(QIODevice::WriteOnly) || file.write(bytes) != bytes.size())
+        QTest::qFail(qPrintable("cannot write " + path), __FILE__, __LINE__);
+    return path;
 }
 
 } // namespace testsupport

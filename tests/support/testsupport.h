@@ -4,16 +4,23 @@
 
 #include "app/forms.h"
 #include "fields/messages.h"
+#include "sheets/deductions/frmreb88.h"
+#include "sheets/hra/form2.h"
+#include "sheets/house/form4.h"
+#include "sheets/main/frmmain.h"
+#include "sheets/salary/form1.h"
 
-#include <QObject>
-#include <QStringList>
-#include <QTest>
+#include <QApplication>
+#include <QCheckBox>
+#include <QComboBox>
+#include <QGroupBox>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QtTest>
 #include <array>
 #include <memory>
-
-class QLineEdit;
-class QAbstractButton;
-class frmmain;
 
 namespace testsupport {
 
@@ -62,5 +69,7 @@ void press(QAbstractButton *button);
 // and the texts the sheet's named boxes show, joined by blanks.
 void fill(const QWidget *sheet, const QString &boxes, const QString &texts);
 QString shown(const QWidget *sheet, const QString &boxes);
+// Writes a file; its name.
+QString write(const QString &path, const QByteArray &bytes);
 
 } // namespace testsupport

@@ -1,12 +1,6 @@
 // The deductions sheet: the totals with the ceilings of the year, and the mediclaim ceiling
 // while typing.
-#include "sheets/deductions/frmreb88.h"
-#include "sheets/main/frmmain.h"
 #include "support/testsupport.h"
-
-#include <QLineEdit>
-#include <QPushButton>
-#include <QtTest>
 
 class tst_frmreb88 : public testsupport::SheetTest
 {

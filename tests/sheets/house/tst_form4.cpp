@@ -1,14 +1,6 @@
 // The house-property sheet: income or loss for a let-out and a self-occupied house, the
 // interest ceilings and the options.
-#include "sheets/house/form4.h"
-#include "sheets/main/frmmain.h"
 #include "support/testsupport.h"
-
-#include <QGroupBox>
-#include <QLineEdit>
-#include <QPushButton>
-#include <QRadioButton>
-#include <QtTest>
 
 using testsupport::press;
 

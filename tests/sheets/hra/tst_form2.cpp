@@ -1,12 +1,5 @@
 // The HRA exemption sheet: the exemption, and text that is not a number.
-#include "sheets/hra/form2.h"
-#include "sheets/main/frmmain.h"
 #include "support/testsupport.h"
-
-#include <QApplication>
-#include <QLineEdit>
-#include <QPushButton>
-#include <QtTest>
 
 class tst_form2 : public testsupport::SheetTest
 {

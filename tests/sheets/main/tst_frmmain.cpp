@@ -2,14 +2,7 @@
 // the slabs of each age group, the Print guard, a result too large to work out, and what the
 // deductions' "Calc." writes.
 #include "fields/amountfield.h"
-#include "sheets/deductions/frmreb88.h"
-#include "sheets/main/frmmain.h"
 #include "support/testsupport.h"
-
-#include <QComboBox>
-#include <QLineEdit>
-#include <QPushButton>
-#include <QtTest>
 
 using testsupport::press;
 using testsupport::type;

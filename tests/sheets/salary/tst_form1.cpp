@@ -1,15 +1,7 @@
 // The salary sheet: the copy-down of the pay columns, the rules of the year month by month,
 // and a pay too large to work out.
 #include "fields/amountfield.h"
-#include "sheets/main/frmmain.h"
-#include "sheets/salary/form1.h"
 #include "support/testsupport.h"
-
-#include <QCheckBox>
-#include <QComboBox>
-#include <QLineEdit>
-#include <QPushButton>
-#include <QtTest>
 
 using testsupport::shown;
 using testsupport::type;
