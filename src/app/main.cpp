@@ -8,16 +8,17 @@
 
 #include <QApplication>
 #include <QCommandLineParser>
+#include <QFileInfo>
 #include <QIcon>
 #include <QTextStream>
 #include <cstring>
 
 int main(int argc, char *argv[])
 {
-    // Printing to PDF files, help and version need no display.
+    // Printing to PDF files ("--pdf DIR" or "--pdf=DIR"), help and version need no display.
     for (int i = 1; i < argc; ++i) {
         for (const char *option : { "--pdf", "--help", "-h", "--help-all", "--version", "-v" })
-            if (std::strcmp(argv[i], option) == 0 && !qEnvironmentVariableIsSet("QT_QPA_PLATFORM"))
+            if (std::strncmp(argv[i], option, std::strlen(option)) == 0 && !qEnvironmentVariableIsSet("QT_QPA_PLATFORM"))
                 qputenv("QT_QPA_PLATFORM", "offscreen");
     }
     QApplication app(argc, argv);
@@ -51,7 +52,7 @@ int main(int argc, char *argv[])
     auto *splash = new frmSplash(forms);
     if (!files.isEmpty()) // once the main sheet shows, where a problem with the file is told
         QObject::connect(splash, &QObject::destroyed, &forms,
-            [&forms, file = files.first()] { forms.mainSheet()->openReturnFile(file); });
+            [&forms, file = QFileInfo(files.first()).absoluteFilePath()] { forms.mainSheet()->openReturnFile(file); });
     splash->show();
     return QApplication::exec();
 }
