@@ -22,7 +22,7 @@ Forms::Forms()
         const QString filter = QStringLiteral("Morvel returns (*.morvel)");
         QString name = saving ? QFileDialog::getSaveFileName(parent, QStringLiteral("Save Return"), suggested, filter)
                               : QFileDialog::getOpenFileName(parent, QStringLiteral("Open Return"), suggested, filter);
-        if (saving && !name.isEmpty() && !name.endsWith(QLatin1String(".morvel")))
+        if (saving && !name.isEmpty() && !name.endsWith(QLatin1String(".morvel"), Qt::CaseInsensitive))
             name += QStringLiteral(".morvel");
         return name;
     })

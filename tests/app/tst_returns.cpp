@@ -15,6 +15,7 @@ private slots:
     void refusedFiles_data();
     void refusedFiles();
     void failedSaves();
+    void whereTheDialogsStart();
     void changedReturnAtTheEnd_data();
     void changedReturnAtTheEnd();
 
@@ -109,6 +110,19 @@ void tst_returns::failedSaves()
         QCOMPARE(QDir(folder.path()).entryList(QDir::Files).size(), 1); // nothing half-written beside it
         QVERIFY(forms->returnFile().isEmpty());
     }
+}
+
+void tst_returns::whereTheDialogsStart()
+{
+    // Before any file is in use they start at home, then beside the return in use; the name
+    // typed is the file's, never a folder's.
+    QStringList suggested;
+    forms->chooseReturnFile = [&](QWidget *, bool saving, const QString &to) { return suggested << to, saving ? m_temp.filePath("saved.morvel") : ""; };
+    QTest::keyClick(main, Qt::Key_O, Qt::ControlModifier);
+    testsupport::type(main->txtname, "Ram S/O Shyam");
+    QTest::keyClick(main, Qt::Key_S, Qt::ControlModifier | Qt::ShiftModifier);
+    QTest::keyClick(main, Qt::Key_O, Qt::ControlModifier);
+    QCOMPARE(suggested, QStringList({ QDir::homePath(), QDir::home().filePath("Ram S-O Shyam.morvel"), m_temp.path() }));
 }
 
 void tst_returns::changedReturnAtTheEnd_data()

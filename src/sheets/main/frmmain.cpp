@@ -182,7 +182,9 @@ frmmain::frmmain(Forms &forms)
     QMenu *mnufile = menus->addMenu(QStringLiteral("&File"));
     mnufile->addAction(QStringLiteral("&Open..."), QKeySequence::Open, this, &frmmain::mnuopen_Click);
     mnufile->addAction(QStringLiteral("&Save"), QKeySequence::Save, this, &frmmain::mnusave_Click);
-    mnufile->addAction(QStringLiteral("Save &As..."), QKeySequence::SaveAs, this, &frmmain::mnusaveas_Click);
+    // Not QKeySequence::SaveAs: the plain X11 key bindings have none.
+    mnufile->addAction(QStringLiteral("Save &As..."), QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_S), this,
+        &frmmain::mnusaveas_Click);
     grid->setMenuBar(menus);
 
     // Every amount column holds a seven-figure amount with paise; the "Calc." buttons stay
@@ -277,7 +279,7 @@ void frmmain::mnuopen_Click()
 {
     if (!mayLeave(true))
         return;
-    const QString fileName = m_forms.chooseReturnFile(this, false, QFileInfo(m_forms.returnFile()).path());
+    const QString fileName = m_forms.chooseReturnFile(this, false, returnFolder().path());
     if (!fileName.isEmpty())
         openReturnFile(fileName);
 }
@@ -289,11 +291,16 @@ bool frmmain::mnusave_Click()
 
 bool frmmain::mnusaveas_Click()
 {
-    const QString name = txtname->text().trimmed();
-    const QDir folder = m_forms.returnFile().isEmpty() ? QDir::home() : QFileInfo(m_forms.returnFile()).dir();
+    // A name such as "Ram S/O Shyam" names a file, not a folder.
+    QString name = txtname->text().trimmed().replace(QLatin1Char('/'), QLatin1Char('-'));
     const QString fileName = m_forms.chooseReturnFile(
-        this, true, folder.filePath((name.isEmpty() ? QStringLiteral("return") : name) + ".morvel"));
+        this, true, returnFolder().filePath((name.isEmpty() ? QStringLiteral("return") : name) + ".morvel"));
     return !fileName.isEmpty() && saveReturnFile(fileName);
+}
+
+QDir frmmain::returnFolder() const
+{
+    return m_forms.returnFile().isEmpty() ? QDir::home() : QFileInfo(m_forms.returnFile()).dir();
 }
 
 bool frmmain::eventFilter(QObject *watched, QEvent *event)

@@ -8,6 +8,7 @@
 
 class Forms;
 class QComboBox;
+class QDir;
 class QLabel;
 class QLineEdit;
 class QPushButton;
@@ -91,6 +92,8 @@ private:
     bool mnusaveas_Click();
 
     bool saveReturnFile(const QString &fileName);
+    // Where the file dialogs start: the open return's folder, else the home folder.
+    QDir returnFolder() const;
     // Whether what was typed may go: unchanged, discarded or saved after asking. Only when
     // a file was opened or saved in the run unless `evenWithoutFile`.
     bool mayLeave(bool evenWithoutFile);
