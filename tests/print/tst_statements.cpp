@@ -57,9 +57,8 @@ void tst_statements::typeEmployee()
                 QTest::keyClick(QApplication::focusWidget(), pressed.key(), pressed.keyboardModifiers());
             }
         } else if (what == "type") {
-            for (const QChar c : rest)
-                c == '\t' ? QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab)
-                           : QTest::keyClick(QApplication::focusWidget(), c.toLatin1());
+            for (const QChar c : rest) // a tab as the Tab key
+                QTest::keyClick(QApplication::focusWidget(), c.toLatin1());
         } else if (what == "jobs") {
             QTRY_COMPARE_WITH_TIMEOUT(m_cups->jobs().size(), rest.toInt(), 20000);
         }
@@ -74,11 +73,9 @@ void tst_statements::statementsOfATypedRun()
     if (QTest::currentTestFailed())
         return;
     print::RecordingPage taxPage, salaryPage;
-    print::drawTaxStatement(taxPage,
-        print::taxStatementFields(*main, forms->houseSheet(), forms->deductionsSheet()));
+    print::drawTaxStatement(taxPage, print::taxStatementFields(*main, forms->houseSheet(), forms->deductionsSheet()));
     print::drawSalaryStatement(salaryPage, print::salaryStatementFields(*forms->salarySheet()));
-    const QStringList tax = printsupport::listing(taxPage);
-    const QStringList salary = printsupport::listing(salaryPage);
+    const QStringList tax = printsupport::listing(taxPage), salary = printsupport::listing(salaryPage);
     QCOMPARE(tax, printsupport::readListing(MORVEL_TESTS_DIR "/print/tax-statement.txt", tax));
     QCOMPARE(salary, printsupport::readListing(MORVEL_TESTS_DIR "/print/salary-statement.txt", salary));
     // On paper, as Print sent them: the tax statement after the landscape page is portrait.

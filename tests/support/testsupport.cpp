@@ -10,6 +10,8 @@ void SheetTest::init()
     forms = std::make_unique<Forms>();
     ended = 0;
     forms->programEnder = [this] { ++ended; };
+    // A question the test does not answer itself fails it, as an unexpected message does.
+    forms->askToSave = [this](QWidget *, const QString &question) { return m_messages << question, Forms::Answer::Cancel; };
     main = forms->mainSheet();
     Forms::present(main);
     QVERIFY(QTest::qWaitForWindowActive(main));

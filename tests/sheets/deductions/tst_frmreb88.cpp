@@ -55,10 +55,8 @@ void tst_frmreb88::mediclaimCeiling()
     frmreb88 *deductions = static_cast<frmreb88 *>(openSheet("frmreb88"));
     QVERIFY(deductions);
     testsupport::type(deductions->txt80d, typed);
-    QCOMPARE(takeMessages(),
-        restricted == "yes" ? QStringList("Deduction for Mediclaim Restricted to Rs.30,000/- only (Rs. "
-                                 "15,000/- for self and dependents and Rs. 15,000/- for parents")
-                   : QStringList());
+    const QString told = "Deduction for Mediclaim Restricted to Rs.30,000/- only (Rs. 15,000/- for self and dependents and Rs. 15,000/- for parents";
+    QCOMPARE(takeMessages(), restricted == "yes" ? QStringList(told) : QStringList());
     QCOMPARE(deductions->txt80d->text(), restricted == "yes" ? "30000" : typed);
     QCOMPARE(deductions->txt80g->hasFocus(), restricted == "yes");
 }

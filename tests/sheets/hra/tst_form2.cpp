@@ -31,8 +31,7 @@ void tst_form2::exemption()
     const auto [figures, computed] = testsupport::cells<2>();
     QWidget *hra = openSheet("Form2");
     QVERIFY(hra);
-    const QString boxes = "txtbp txtnpa txtda txthra txtRP";
-    testsupport::fill(hra, boxes, figures);
+    testsupport::fill(hra, "txtbp txtnpa txtda txthra txtRP", figures);
     QTest::keyClick(QApplication::focusWidget(), Qt::Key_Return);
     if (computed.startsWith("txt")) { // refused: the box holds the focus, nothing goes back
         auto *box = hra->findChild<QLineEdit *>(computed.section(' ', 0, 0));

@@ -30,8 +30,7 @@ void tst_form1::copyDown()
     QWidget *salary = openSheet("Form1");
     QVERIFY(salary);
     testsupport::fill(salary, "txtbp(0) txtbp(6) txtgp(13) txtoth(2)", "25000 26000 2400 500");
-    QCOMPARE(shown(salary, cells("txtbp", 0, 13)),
-        "25000 25000 25000 25000 25000 25000 26000 26000 26000 26000 26000 26000 26000 26000");
+    QCOMPARE(shown(salary, cells("txtbp", 0, 13)), "25000 25000 25000 25000 25000 25000 26000 26000 26000 26000 26000 26000 26000 26000");
     testsupport::fill(salary, "txtbp(3) txtoth(2)", " "); // both emptied
     QCOMPARE(shown(salary, cells("txtbp", 0, 13)), "25000 25000 25000 0 0 0 0 0 0 0 0 0 0 0");
     QCOMPARE(shown(salary, cells("txtgp", 12, 13) + ' ' + cells("txtoth", 0, 5)), "0 2400 0 0 0 0 0 0");
@@ -72,9 +71,8 @@ void tst_form1::rules()
     for (QLineEdit *cell : salary->findChildren<QLineEdit *>(QRegularExpression("^txt(hra|tpa2|mgc)\\(")))
         fields::writeText(cell, "99");
     QTest::keyClick(salary->txtgp[0], Qt::Key_Return);
-    QCOMPARE(shown(salary, "txtbp(6) txtda(0) txtda(2) txtda(6) txthra(2) txthra(6) txttpa2(0) txttpa2(2) txttpa2(6) "
-                           "txtmgc(0) txtmgc(2) txtmgc(6)"),
-        QString(expected).remove("/ "));
+    const QString checked = "txtbp(6) txtda(0) txtda(2) txtda(6) txthra(2) txthra(6) txttpa2(0) txttpa2(2) txttpa2(6) txtmgc(0) txtmgc(2) txtmgc(6)";
+    QCOMPARE(shown(salary, checked), QString(expected).remove("/ "));
     QVERIFY(salary->cmdprn->isEnabled() && salary->cmdbak->isEnabled());
 }
 
