@@ -10,14 +10,16 @@
 
 #include <QDir>
 #include <QFileInfo>
+#include <QHash>
 #include <QPushButton>
 #include <QTextStream>
 
 namespace batch {
 namespace {
 
-// Prints one return; empty when done, otherwise why not (and no file is left behind).
-QString printReturn(const QString &file, const QString &taxPdf, const QString &salaryPdf)
+// Prints one return; empty when done, with the files written in `written`, otherwise why not
+// (and no file is left behind).
+QString printReturn(const QString &file, const QString &taxPdf, const QString &salaryPdf, QStringList &written)
 {
     QStringList told; // what a person would have been told: the first thing is why
     const fields::MessageHandler previous
@@ -52,6 +54,8 @@ QString printReturn(const QString &file, const QString &taxPdf, const QString &s
         if (why.isEmpty() && ((!QFile::remove(pdf) && QFile::exists(pdf)) || !QFile::rename(pdf + ".part", pdf)))
             why = QStringLiteral("%1 could not be written").arg(QDir::toNativeSeparators(pdf));
         QFile::remove(pdf + ".part");
+        if (why.isEmpty())
+            written << QDir::toNativeSeparators(pdf);
     }
     return why;
 }
@@ -62,15 +66,23 @@ bool printToPdf(const QString &dir, const QStringList &files, QTextStream &out)
 {
     QDir().mkpath(dir);
     bool all = true;
+    // Returns of the same name from two folders would print over each other: the first keeps
+    // its statements. By the file itself, so that one named twice is simply printed again.
+    QHash<QString, QString> printedFrom; // a statement's name, and the return printed into it
     for (const QString &file : files) {
         const QString name = QDir(dir).filePath(QFileInfo(file).completeBaseName());
         const QString taxPdf = name + "-tax.pdf", salaryPdf = name + "-salary.pdf";
-        if (const QString why = printReturn(file, taxPdf, salaryPdf); !why.isEmpty()) {
+        const QString earlier = printedFrom.value(name), self = QFileInfo(file).canonicalFilePath();
+        QStringList written;
+        const QString why = !earlier.isEmpty() && earlier != self
+            ? QStringLiteral("%1 holds the statement of %2").arg(QDir::toNativeSeparators(taxPdf), QDir::toNativeSeparators(earlier))
+            : printReturn(file, taxPdf, salaryPdf, written);
+        if (!why.isEmpty()) {
             all = false;
             out << file << ": not printed: " << why << Qt::endl;
         } else {
-            out << file << ": " << QDir::toNativeSeparators(taxPdf)
-                << (QFile::exists(salaryPdf) ? " " + QDir::toNativeSeparators(salaryPdf) : QString()) << Qt::endl;
+            printedFrom.insert(name, self);
+            out << file << ": " << written.join(' ') << Qt::endl;
         }
     }
     return all;

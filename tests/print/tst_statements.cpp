@@ -84,11 +84,17 @@ void tst_statements::statementsOfATypedRun()
 
     // The run's return, written compactly as another program might: opened in a new run, one
     // Calculate on every sheet shows the same figures, and the program prints it with no
-    // window, page for page the same. A return whose figures overflow, and a missing one, print
-    // nothing and stop no other.
+    // window, page for page the same. A return whose figures overflow, a missing one, and one
+    // of the same name from another folder print nothing and stop no other; a return without
+    // the salary sheet is told to have written only its tax statement, whatever else is there.
     const QString file = m_temp.filePath("R. K. Sharma.morvel"), overflow = m_temp.filePath("overflow.morvel");
     testsupport::write(file, QJsonDocument::fromJson(returnformat::write(forms->sheets())).toJson(QJsonDocument::Compact));
     testsupport::write(overflow, R"({"format":"morvel-return","version":1,"year":"2014-15","sheets":{"frmmain":{"txtgs":"1e308","txtos":"1e308"}}})");
+    const QByteArray other = R"({"format":"morvel-return","version":1,"year":"2014-15","sheets":{"frmmain":{"txtname":"Other"}}})";
+    QVERIFY(QDir(m_temp.path()).mkpath("sub") && QDir(m_temp.path()).mkpath("pdf"));
+    const QString namesake = testsupport::write(m_temp.filePath("sub/R. K. Sharma.morvel"), other);
+    const QString alone = testsupport::write(m_temp.filePath("alone.morvel"), other);
+    testsupport::write(m_temp.filePath("pdf/alone-salary.pdf"), "of an earlier run");
     Forms again;
     QVERIFY(again.openReturn(file).isEmpty());
     for (QPushButton *calculate : { again.salarySheet()->cmdcal, again.hraSheet()->cmdcal, again.houseSheet()->cmdtot,
@@ -96,13 +102,16 @@ void tst_statements::statementsOfATypedRun()
         calculate->click();
     QCOMPARE(again.sheets(), forms->sheets());
     QProcess batch;
-    batch.start(MORVEL_BINARY, { "--pdf", m_temp.filePath("pdf"), overflow, file, m_temp.filePath("missing.morvel") });
+    batch.start(MORVEL_BINARY, { "--pdf", m_temp.filePath("pdf"), overflow, file, namesake, alone, m_temp.filePath("missing.morvel") });
     QVERIFY(batch.waitForFinished(30000));
     QCOMPARE(batch.exitCode(), 1);
     const QStringList lines = QString(batch.readAllStandardOutput()).split('\n', Qt::SkipEmptyParts);
-    QCOMPARE(lines.size(), 3);
+    QCOMPARE(lines.size(), 5);
     QVERIFY2(lines[0].contains("not printed: The gross total income could not be worked out"), qPrintable(lines[0]));
-    QCOMPARE(QDir(m_temp.filePath("pdf")).entryList(QDir::Files), QStringList({ "R. K. Sharma-salary.pdf", "R. K. Sharma-tax.pdf" }));
+    QCOMPARE(lines.mid(2, 2), QStringList({ namesake + ": not printed: " + m_temp.filePath("pdf/R. K. Sharma-tax.pdf") + " holds the statement of " + file,
+                                  alone + ": " + m_temp.filePath("pdf/alone-tax.pdf") }));
+    QCOMPARE(QDir(m_temp.filePath("pdf")).entryList(QDir::Files),
+        QStringList({ "alone-salary.pdf", "alone-tax.pdf", "R. K. Sharma-salary.pdf", "R. K. Sharma-tax.pdf" }));
     QCOMPARE(pdfDiffers(m_temp.filePath("pdf/R. K. Sharma-tax.pdf"), tax), QStringList());
     QCOMPARE(pdfDiffers(m_temp.filePath("pdf/R. K. Sharma-salary.pdf"), salary), QStringList());
 }
