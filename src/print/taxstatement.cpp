@@ -5,7 +5,7 @@
 #include "print/fonts.h"
 #include "print/page.h"
 #include "print/statementtext.h"
-#include "sheets/main/tax.h"
+#include "rules/tax.h"
 
 #include <array>
 

@@ -5,7 +5,7 @@
 #include "fields/conversions.h"
 #include "fields/labels.h"
 #include "fields/messages.h"
-#include "sheets/deductions/deductions.h"
+#include "rules/deductions.h"
 #include "sheets/main/frmmain.h"
 
 #include <QCloseEvent>

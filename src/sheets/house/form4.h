@@ -3,7 +3,7 @@
 // sheet. The printed statement reads its fields too.
 #pragma once
 
-#include "sheets/house/houseproperty.h"
+#include "rules/houseproperty.h"
 
 #include <QDialog>
 #include <array>

@@ -5,7 +5,7 @@
 #include "fields/conversions.h"
 #include "fields/labels.h"
 #include "fields/messages.h"
-#include "sheets/hra/hra.h"
+#include "rules/hra.h"
 #include "sheets/main/frmmain.h"
 
 #include <QGridLayout>

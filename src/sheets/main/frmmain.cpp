@@ -11,7 +11,7 @@
 #include "sheets/deductions/frmreb88.h"
 #include "sheets/hra/form2.h"
 #include "sheets/house/form4.h"
-#include "sheets/main/tax.h"
+#include "rules/tax.h"
 #include "sheets/salary/form1.h"
 
 #include <QCloseEvent>

@@ -8,7 +8,7 @@
 #include "print/printing.h"
 #include "print/sheetfields.h"
 #include "sheets/main/frmmain.h"
-#include "sheets/salary/pay.h"
+#include "rules/pay.h"
 
 #include <QCheckBox>
 #include <QCloseEvent>

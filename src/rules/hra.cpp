@@ -1,4 +1,4 @@
-#include "sheets/hra/hra.h"
+#include "rules/hra.h"
 
 #include "fields/conversions.h"
 

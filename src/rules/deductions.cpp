@@ -1,4 +1,4 @@
-#include "sheets/deductions/deductions.h"
+#include "rules/deductions.h"
 
 #include "fields/conversions.h"
 

@@ -1,4 +1,4 @@
-#include "sheets/house/houseproperty.h"
+#include "rules/houseproperty.h"
 
 #include "fields/conversions.h"
 

@@ -1,4 +1,4 @@
-#include "sheets/main/tax.h"
+#include "rules/tax.h"
 
 #include "fields/conversions.h"
 

@@ -1,4 +1,4 @@
-#include "sheets/salary/pay.h"
+#include "rules/pay.h"
 
 #include "fields/conversions.h"
 
