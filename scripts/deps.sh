@@ -6,7 +6,7 @@ set -euo pipefail
 
 run_packages=(
   cmake g++ make
-  qt6-base-dev libgl-dev qt6-qpa-plugins libqt6printsupport6 libqt6svg6
+  qt6-base-dev libgl-dev libxcb1-dev qt6-qpa-plugins libqt6printsupport6 libqt6svg6
   fonts-wine fonts-dejavu-core xdg-utils
   librsvg2-bin
 )

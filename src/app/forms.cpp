@@ -1,6 +1,7 @@
 #include "app/forms.h"
 
 #include "app/branding.h"
+#include "app/dialogkeyboard.h"
 #include "fields/messages.h"
 #include "print/sheetfields.h"
 #include "sheets/deductions/frmreb88.h"
@@ -37,6 +38,7 @@ Forms::Forms()
     })
 {
     QCoreApplication::instance()->installEventFilter(this);
+    DialogKeyboard::install();
 }
 
 bool Forms::isSheet(const QWidget *window) const

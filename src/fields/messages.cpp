@@ -24,10 +24,6 @@ void showMessage(QWidget *parent, const QString &text)
                     QMessageBox::Ok, parent);
     box.setObjectName(QStringLiteral("messageBox"));
     box.exec();
-    // The keyboard goes back to the window the message came from: without a window manager
-    // nothing else gives it back once the box is gone.
-    if (parent && parent->isVisible())
-        parent->window()->activateWindow();
 }
 
 MessageHandler setMessageHandler(MessageHandler handler)

@@ -1,5 +1,6 @@
 // The real program on a private X server, driven by the keyboard alone (one-employee.keys):
 // both statements printed to a private CUPS queue and read back from the PDFs it received.
+#include "app/returnformat.h"
 #include "support/printsupport.h"
 
 #include <QProcess>
@@ -36,6 +37,9 @@ void tst_e2e::oneEmployeeByKeyboard()
     qputenv("DISPLAY", ":" + xvfb.readLine().trimmed());
     qputenv("QT_QPA_PLATFORM", "xcb");
     QTRY_VERIFY_WITH_TIMEOUT(QProcess::execute("sh", { "-c", "xdpyinfo >/dev/null 2>&1" }) == 0, 15000);
+    QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
+    environment.insert("HOME", temp.path()); // where Save As starts
+    program.setProcessEnvironment(environment);
     program.setProcessChannelMode(QProcess::ForwardedChannels);
     program.start(MORVEL_BINARY);
 
@@ -53,8 +57,8 @@ void tst_e2e::oneEmployeeByKeyboard()
             if (std::exchange(first, false)) // the program gives the others the keyboard itself
                 xdo({ "windowfocus", "--sync", id });
             QTRY_VERIFY2_WITH_TIMEOUT(xdo({ "getwindowfocus" }) == id, qPrintable(rest), 15000);
-        } else if (what == "keys") {
-            xdo(QStringList { "key", "--delay", "30" } + rest.split(' '));
+        } else if (what == "keys" || what == "burst") {
+            xdo(QStringList { "key", "--delay", what == "keys" ? "30" : "0" } + rest.split(' '));
         } else if (what == "type") {
             xdo({ "type", "--delay", "30", rest.replace("\\t", "\t") });
         } else if (what == "jobs") {
@@ -67,6 +71,12 @@ void tst_e2e::oneEmployeeByKeyboard()
         QCOMPARE(printsupport::pdfDiffers(cups.jobs()[job],
                      printsupport::readListing(MORVEL_TESTS_DIR "/print/" + QString(listing) + "-statement.txt")),
             QStringList());
+    // The return saved at the start, and saved again by the question at the end.
+    QFile saved(temp.filePath("R. K. Sharma.morvel"));
+    QVERIFY(saved.open(QIODevice::ReadOnly));
+    const auto sheets = std::get<returnformat::Sheets>(returnformat::read(saved.readAll()));
+    QCOMPARE(sheets["frmmain"]["txtdedtax"], "12000");
+    QCOMPARE(sheets["Form4"]["txtintt"], "150000");
     xvfb.terminate();
     xvfb.waitForFinished();
 }
