@@ -1,0 +1,285 @@
+// Relief u/s 89(1): the tax of each earlier year around its limits, the group by date of
+// birth, the date and PAN readings, and whole annexures worked out by hand.
+#include "fields/conversions.h"
+#include "rules/relief89.h"
+#include "support/testsupport.h"
+
+using namespace relief89;
+
+namespace {
+
+// "G", "W", "S", "V" in the tables; in 2014-15 G, S and V are the three age groups.
+Group groupOf(const QString &letter)
+{
+    return Group(QStringLiteral("GWSV").indexOf(letter));
+}
+tax::AgeGroup ageGroupOf(const QString &letter)
+{
+    return letter == "V" ? tax::AgeGroup::VerySenior
+        : letter == "S"  ? tax::AgeGroup::Senior
+                         : tax::AgeGroup::Below60;
+}
+QString letterOf(Group group)
+{
+    return QStringLiteral("GWSV").at(int(group));
+}
+int rowOf(const QString &year)
+{
+    return year.left(4).toInt() - kFirstYear;
+}
+QString amounts(std::initializer_list<double> values)
+{
+    QStringList texts;
+    for (const double value : values)
+        texts << fields::numberText(value);
+    return texts.join(' ');
+}
+
+} // namespace
+
+class tst_relief89 : public QObject
+{
+    Q_OBJECT
+private slots:
+    void taxAroundLimits_data();
+    void taxAroundLimits();
+    void groupByBirth_data();
+    void groupByBirth();
+    void readDate_data();
+    void readDate();
+    void isPan_data();
+    void isPan();
+    void annexure_data();
+    void annexure();
+};
+
+void tst_relief89::taxAroundLimits_data()
+{
+    // A year, a group, a limit, and the tax 10 rupees under it, at it and 10 rupees over it.
+    testsupport::table(R"(
+        05 general nil                | 2005-06 | G | 100000   | 0 0 1
+        05 woman nil                  | 2005-06 | W | 135000   | 0 0 1
+        05 senior nil, above 10% top  | 2005-06 | S | 185000   | 0 0 2
+        05 general top of 10%         | 2005-06 | G | 150000   | 4999 5000 5002
+        05 woman top of 10%           | 2005-06 | W | 150000   | 1499 1500 1502
+        05 senior top of 20%          | 2005-06 | S | 250000   | 12998 13000 13003
+        05 general surcharge          | 2005-06 | G | 1000000  | 249997 250000 250010
+        06 general nil                | 2006-07 | G | 100000   | 0 0 1
+        06 woman nil                  | 2006-07 | W | 135000   | 0 0 1
+        06 senior nil                 | 2006-07 | S | 185000   | 0 0 2
+        06 woman top of 10%           | 2006-07 | W | 150000   | 1499 1500 1502
+        06 general top of 20%         | 2006-07 | G | 250000   | 24998 25000 25003
+        06 woman surcharge            | 2006-07 | W | 1000000  | 246497 246500 246510
+        07 general nil                | 2007-08 | G | 110000   | 0 0 1
+        07 woman nil                  | 2007-08 | W | 145000   | 0 0 1
+        07 senior nil                 | 2007-08 | S | 195000   | 0 0 2
+        07 80 years is still senior   | 2007-08 | V | 195000   | 0 0 2
+        07 general top of 10%         | 2007-08 | G | 150000   | 3999 4000 4002
+        07 general top of 20%         | 2007-08 | G | 250000   | 23998 24000 24003
+        07 senior surcharge           | 2007-08 | S | 1000000  | 235997 236000 236010
+        08 general nil                | 2008-09 | G | 150000   | 0 0 1
+        08 woman nil                  | 2008-09 | W | 180000   | 0 0 1
+        08 senior nil                 | 2008-09 | S | 225000   | 0 0 1
+        08 senior top of 10%          | 2008-09 | S | 300000   | 7499 7500 7502
+        08 general top of 20%         | 2008-09 | G | 500000   | 54998 55000 55003
+        08 general surcharge          | 2008-09 | G | 1000000  | 204997 205000 205010
+        08 end of marginal relief     | 2008-09 | G | 1030600  | 235590 235598 235601
+        08 ties to even: 0.5 1.5 2.5  | 2008-09 | G | 150015   | 0 2 2
+        09 general nil                | 2009-10 | G | 160000   | 0 0 1
+        09 woman nil                  | 2009-10 | W | 190000   | 0 0 1
+        09 senior nil                 | 2009-10 | S | 240000   | 0 0 1
+        09 general top of 10%         | 2009-10 | G | 300000   | 13999 14000 14002
+        09 woman top of 20%           | 2009-10 | W | 500000   | 50998 51000 51003
+        09 no surcharge               | 2009-10 | G | 1000000  | 203997 204000 204003
+        09 nothing below zero         | 2009-10 | W | 0        | 0 0 0
+        10 general nil                | 2010-11 | G | 160000   | 0 0 1
+        10 woman nil                  | 2010-11 | W | 190000   | 0 0 1
+        10 senior nil                 | 2010-11 | S | 240000   | 0 0 1
+        10 woman top of 10%           | 2010-11 | W | 500000   | 30999 31000 31002
+        10 senior top of 20%          | 2010-11 | S | 800000   | 85998 86000 86003
+        11 general nil                | 2011-12 | G | 180000   | 0 0 1
+        11 woman nil                  | 2011-12 | W | 190000   | 0 0 1
+        11 senior nil                 | 2011-12 | S | 250000   | 0 0 1
+        11 very senior nil at 10% top | 2011-12 | V | 500000   | 0 0 2
+        11 general top of 10%         | 2011-12 | G | 500000   | 31999 32000 32002
+        11 very senior top of 20%     | 2011-12 | V | 800000   | 59998 60000 60003
+        12 general nil                | 2012-13 | G | 200000   | 0 0 1
+        12 woman nil as general       | 2012-13 | W | 200000   | 0 0 1
+        12 senior nil                 | 2012-13 | S | 250000   | 0 0 1
+        12 very senior nil            | 2012-13 | V | 500000   | 0 0 2
+        12 senior top of 10%          | 2012-13 | S | 500000   | 24999 25000 25002
+        12 general top of 20%         | 2012-13 | G | 1000000  | 129998 130000 130003
+        12 no surcharge               | 2012-13 | G | 10000000 | 2829997 2830000 2830003
+        13 nil hidden by 87A          | 2013-14 | G | 200000   | 0 0 0
+        13 87A takes up to 2000       | 2013-14 | W | 220000   | 0 0 1
+        13 87A up to 500000           | 2013-14 | G | 500000   | 27999 28000 30002
+        13 senior 87A                 | 2013-14 | S | 500000   | 22999 23000 25002
+        13 very senior nil            | 2013-14 | V | 500000   | 0 0 2
+        13 general top of 20%         | 2013-14 | G | 1000000  | 129998 130000 130003
+        13 general surcharge          | 2013-14 | G | 10000000 | 2829997 2830000 2830010
+        13 very senior surcharge      | 2013-14 | V | 10000000 | 2799997 2800000 2800010
+        14 87A up to 500000           | 2014-15 | G | 500000   | 22999 23000 25002
+        14 senior 87A                 | 2014-15 | S | 500000   | 17999 18000 20002
+        14 very senior nil            | 2014-15 | V | 500000   | 0 0 2
+        14 surcharge                  | 2014-15 | G | 10000000 | 2824997 2825000 2825010
+    )");
+}
+
+void tst_relief89::taxAroundLimits()
+{
+    const auto [year, group, limit, taxes] = testsupport::cells<4>();
+    QStringList got;
+    for (const double income : { limit.toDouble() - 10, limit.toDouble(), limit.toDouble() + 10 })
+        got << fields::numberText(year == "2014-15"
+                ? taxOf201415(income, ageGroupOf(group))
+                : taxOfYear(rowOf(year), groupOf(group), income));
+    QCOMPARE(got.join(' '), taxes);
+}
+
+void tst_relief89::groupByBirth_data()
+{
+    // Born on, a woman or not, the year, the age reached by its 31 March, the group.
+    testsupport::table(R"(
+        1 April: 60 on 31 March       | 01/04/1955 | M | 2014-15 | 60 | S
+        2 April: not yet 60           | 02/04/1955 | W | 2014-15 | 59 | G
+        31 March                      | 31/03/1955 | M | 2014-15 | 60 | S
+        1 April: 80 on 31 March       | 01/04/1935 | W | 2014-15 | 80 | V
+        2 April: not yet 80           | 02/04/1935 | M | 2014-15 | 79 | S
+        65 by the end of 2005-06      | 01/04/1941 | M | 2005-06 | 65 | S
+        a woman not yet 65            | 02/04/1941 | W | 2005-06 | 64 | W
+        60 is not senior in 2010-11   | 10/06/1950 | M | 2010-11 | 60 | G
+        but is in 2011-12             | 10/06/1950 | W | 2011-12 | 61 | S
+        80 is senior in 2010-11       | 15/08/1930 | W | 2010-11 | 80 | S
+        and very senior in 2011-12    | 15/08/1930 | M | 2011-12 | 81 | V
+        80 on 31 March 2012           | 01/04/1932 | M | 2011-12 | 80 | V
+        not yet 80 on 31 March 2012   | 02/04/1932 | W | 2011-12 | 79 | S
+        a woman of 60 in 2012-13      | 01/04/1953 | W | 2012-13 | 60 | S
+        a woman not yet 60            | 02/04/1953 | W | 2012-13 | 59 | W
+        a woman of 44 in 2013-14      | 20/09/1969 | W | 2013-14 | 44 | W
+        a man of 29 in 2008-09        | 29/02/1980 | M | 2008-09 | 29 | G
+    )");
+}
+
+void tst_relief89::groupByBirth()
+{
+    const auto [born, sex, year, age, group] = testsupport::cells<5>();
+    const QDate birth = QDate::fromString(born, "dd/MM/yyyy");
+    QCOMPARE(ageReached(birth, year.left(4).toInt()), age.toInt());
+    if (year == "2014-15")
+        QCOMPARE(group201415(birth), ageGroupOf(group));
+    else
+        QCOMPARE(letterOf(groupFor(birth, sex == "W", rowOf(year))), group);
+}
+
+void tst_relief89::readDate_data()
+{
+    // A text, and the date read from it ("-": refused).
+    testsupport::table(R"(
+        dd/mm/yyyy                | 05/11/1958           | 1958-11-05
+        d/m/yyyy                  | 7/3/1961             | 1961-03-07
+        blanks around             | \t 29/02/1960  \t    | 1960-02-29
+        29 February, no leap year | 29/02/1962           | -
+        31 February               | 31/02/2000           | -
+        31 April                  | 31/04/1957           | -
+        day 0                     | 00/01/1963           | -
+        month 13                  | 12/13/1964           | -
+        two-digit year            | 05/11/58             | -
+        three-digit day           | 005/11/1958          | -
+        ISO order                 | 1958-11-05           | -
+        dots                      | 05.11.1958           | -
+        blank inside              | 5 /11/1958           | -
+        text after                | 05/11/1958x          | -
+        empty                     |                      | -
+    )");
+}
+
+void tst_relief89::readDate()
+{
+    const auto [text, expected] = testsupport::cells<2>();
+    const std::optional<QDate> date = relief89::readDate(text);
+    QCOMPARE(date ? date->toString(Qt::ISODate) : "-", expected);
+}
+
+void tst_relief89::isPan_data()
+{
+    // A text, and whether it is a PAN.
+    testsupport::table(R"(
+        five, four, one          | ABCPE1234F    | yes
+        lower-case letters first | abcpe1234F    | no
+        lower-case letter last   | ABCPE1234f    | no
+        four letters             | ABCP1234F     | no
+        six letters              | ABCPEX1234F   | no
+        five digits              | ABCPE12345    | no
+        a letter too many        | ABCPE1234FG   | no
+        letter among digits      | ABCPE12X4F    | no
+        blank after              | ABCPE1234F \t | no
+        accented letter          | ÄBCPE1234F    | no
+        empty                    |               | no
+    )");
+}
+
+void tst_relief89::isPan()
+{
+    const auto [text, pan] = testsupport::cells<2>();
+    QCOMPARE(relief89::isPan(text), pan == "yes");
+}
+
+void tst_relief89::annexure_data()
+{
+    // Net taxable income and age group of 2014-15; "year total-income arrears group" for each
+    // earlier year given; items 1 to 8; Table A, a line per year with arrears.
+    QTest::addColumn<double>("income");
+    QTest::addColumn<QString>("age");
+    QTest::addColumn<QString>("rows");
+    QTest::addColumn<QString>("items");
+    QTest::addColumn<QString>("tableA");
+    QTest::newRow("one year") << 900000.0 << "G"
+                              << "2012-13 400000 100000 G"
+                              << "800000 100000 900000 105000 85000 20000 10000 10000"
+                              << "2012-13 400000 100000 500000 20000 30000 10000";
+    QTest::newRow("three years, one with surcharge")
+        << 1500000.0 << "G"
+        << "2005-06 120000 25000 W; 2008-09 1010000 15000 G; 2009-10 300000 0 S; "
+           "2010-11 220000 35000 G"
+        << "1425000 75000 1500000 275000 252500 22500 19500 3000"
+        << "2005-06 120000 25000 145000 0 1000 1000; "
+           "2008-09 1010000 15000 1025000 215000 230000 15000; "
+           "2010-11 220000 35000 255000 6000 9500 3500";
+    QTest::newRow("less than the earlier years' tax: nil")
+        << 1200000.0 << "S"
+        << "2008-09 980000 40000 S; 2011-12 600000 30000 S; 2012-13 700000 0 V; "
+           "2013-14 490000 20000 G"
+        << "1110000 90000 1200000 180000 153000 27000 37000 0"
+        << "2008-09 980000 40000 1020000 191500 217500 26000; "
+           "2011-12 600000 30000 630000 45000 51000 6000; "
+           "2013-14 490000 20000 510000 27000 32000 5000";
+}
+
+void tst_relief89::annexure()
+{
+    QFETCH(double, income);
+    QFETCH(QString, age);
+    QFETCH(QString, rows);
+    QFETCH(QString, items);
+    QFETCH(QString, tableA);
+    std::array<YearRow, kYears> years {};
+    std::array<Group, kYears> groups {};
+    for (const QString &line : rows.split(';')) {
+        const QStringList cell = line.split(' ', Qt::SkipEmptyParts);
+        years[size_t(rowOf(cell[0]))] = { cell[1].toDouble(), cell[2].toDouble() };
+        groups[size_t(rowOf(cell[0]))] = groupOf(cell[3]);
+    }
+    const Relief r = relief(income, ageGroupOf(age), years, groups);
+    QCOMPARE(amounts({ r.excluding, r.arrears, r.including, r.taxIncluding, r.taxExcluding,
+                 r.currentDifference, r.tableA, r.relief }),
+        items);
+    QStringList lines;
+    for (const TableRow &t : r.table)
+        lines << yearName(t.row) + ' '
+                + amounts({ t.totalIncome, t.arrears, t.increased, t.taxOnIncome, t.taxOnIncreased,
+                    t.difference });
+    QCOMPARE(lines.join("; "), tableA);
+}
+
+QTEST_GUILESS_MAIN(tst_relief89)
+#include "tst_relief89.moc"
