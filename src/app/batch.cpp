@@ -1,10 +1,10 @@
 #include "app/batch.h"
 
 #include "app/forms.h"
+#include "app/statements.h"
 #include "fields/messages.h"
 #include "print/page.h"
 #include "print/printing.h"
-#include "print/sheetfields.h"
 #include "sheets/main/frmmain.h"
 #include "sheets/salary/form1.h"
 
@@ -37,7 +37,7 @@ QString printReturn(const QString &file, const QString &taxPdf, const QString &s
         names << QStringLiteral("Income tax statement");
         if (run.hasSalarySheet()) {
             run.salarySheet()->cmdcal->click();
-            salary = print::salaryStatementFields(*run.salarySheet());
+            salary = statements::salaryStatementFields(*run.salarySheet());
             pages.append({ salaryPdf, [&salary](print::Page &page) { return print::drawSalaryStatement(page, salary); } });
             names << QStringLiteral("Salary statement");
         }

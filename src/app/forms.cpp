@@ -2,8 +2,9 @@
 
 #include "app/branding.h"
 #include "app/dialogkeyboard.h"
+#include "app/statements.h"
 #include "fields/messages.h"
-#include "print/sheetfields.h"
+#include "print/printing.h"
 #include "sheets/deductions/frmreb88.h"
 #include "sheets/hra/form2.h"
 #include "sheets/house/form4.h"
@@ -13,7 +14,9 @@
 #include <QCoreApplication>
 #include <QDesktopServices>
 #include <QFileDialog>
+#include <QFileInfo>
 #include <QKeyEvent>
+#include <QLineEdit>
 #include <QMessageBox>
 
 Forms::Forms()
@@ -77,15 +80,34 @@ Forms::~Forms()
 
 frmmain *Forms::mainSheet()
 {
-    if (!m_main)
-        m_main = std::make_unique<frmmain>(*this);
-    return m_main.get();
+    if (m_main)
+        return m_main.get();
+    m_main = std::make_unique<frmmain>();
+    frmmain *main = m_main.get();
+    main->showCredits(branding::authorCredit(), branding::homePage());
+    connect(main, &frmmain::salarySheetWanted, this, &Forms::openSalarySheet);
+    connect(main, &frmmain::hraSheetWanted, this, &Forms::openHraSheet);
+    connect(main, &frmmain::houseSheetWanted, this, &Forms::openHouseSheet);
+    connect(main, &frmmain::deductionsSheetWanted, this, &Forms::openDeductionsSheet);
+    connect(main, &frmmain::printWanted, this, &Forms::printTaxStatement);
+    connect(main, &frmmain::openWanted, this, &Forms::open);
+    connect(main, &frmmain::saveWanted, this, &Forms::save);
+    connect(main, &frmmain::saveAsWanted, this, &Forms::saveAs);
+    connect(main, &frmmain::exitWanted, this, &Forms::exit);
+    connect(main, &frmmain::homePageWanted, this, &Forms::showHomePage);
+    return main;
 }
 
+// Each sub-sheet's Back: the main sheet comes to the front, then takes what is handed back.
 Form1 *Forms::salarySheet()
 {
     if (!m_salary) {
-        m_salary = std::make_unique<Form1>(*this);
+        m_salary = std::make_unique<Form1>();
+        connect(m_salary.get(), &Form1::handedBack, this, [this](const pay::YearFigures &figures) {
+            present(mainSheet());
+            mainSheet()->takeSalary(figures);
+        });
+        connect(m_salary.get(), &Form1::printWanted, this, &Forms::printSalaryStatement);
         connect(m_salary.get(), &Form1::closedByUser, this, &Forms::discardSalarySheet);
     }
     return m_salary.get();
@@ -100,28 +122,91 @@ void Forms::discardSalarySheet()
 
 Form2 *Forms::hraSheet()
 {
-    if (!m_hra)
-        m_hra = std::make_unique<Form2>(*this);
+    if (!m_hra) {
+        m_hra = std::make_unique<Form2>();
+        connect(m_hra.get(), &Form2::handedBack, this, [this](double exemption) {
+            present(mainSheet());
+            mainSheet()->takeHraExemption(exemption);
+        });
+    }
     return m_hra.get();
 }
 
 Form4 *Forms::houseSheet()
 {
-    if (!m_house)
-        m_house = std::make_unique<Form4>(*this);
+    if (!m_house) {
+        m_house = std::make_unique<Form4>();
+        connect(m_house.get(), &Form4::handedBack, this, [this](double income) {
+            present(mainSheet());
+            mainSheet()->takeHouseIncome(income);
+        });
+    }
     return m_house.get();
 }
 
 frmreb88 *Forms::deductionsSheet()
 {
-    if (!m_deductions)
-        m_deductions = std::make_unique<frmreb88>(*this);
+    if (!m_deductions) {
+        m_deductions = std::make_unique<frmreb88>();
+        connect(m_deductions.get(), &frmreb88::handedBack, this, [this](double total) {
+            present(mainSheet());
+            mainSheet()->takeDeductions(total);
+        });
+    }
     return m_deductions.get();
+}
+
+void Forms::openSalarySheet(const QString &name)
+{
+    Form1 *salary = salarySheet();
+    present(salary);
+    salary->takeName(name);
+}
+
+void Forms::openHraSheet(double basicPay, double gradePay, double dearness, double hraDrawn)
+{
+    Form2 *hra = hraSheet();
+    present(hra);
+    hra->takePay(basicPay, gradePay, dearness, hraDrawn);
+}
+
+void Forms::openHouseSheet()
+{
+    present(houseSheet());
+}
+
+void Forms::openDeductionsSheet(double pensionContribution)
+{
+    frmreb88 *deductions = deductionsSheet();
+    present(deductions);
+    deductions->takePensionContribution(pensionContribution);
+}
+
+void Forms::printTaxStatement()
+{
+    print::printTaxStatement(mainSheet(), taxStatement());
+}
+
+void Forms::printSalaryStatement()
+{
+    print::printSalaryStatement(salarySheet(), statements::salaryStatementFields(*salarySheet()));
+}
+
+void Forms::exit()
+{
+    if (mayLeave(false))
+        endProgram();
+}
+
+void Forms::showHomePage()
+{
+    if (!openHomePage())
+        fields::showMessage(mainSheet(), QStringLiteral("Unable to start Web browser !"));
 }
 
 print::TaxStatementFields Forms::taxStatement()
 {
-    return print::taxStatementFields(*mainSheet(), m_house.get(), m_deductions.get());
+    return statements::taxStatementFields(*mainSheet(), m_house.get(), m_deductions.get());
 }
 
 void Forms::present(QWidget *form)
@@ -140,4 +225,72 @@ void Forms::endProgram()
 bool Forms::openHomePage()
 {
     return urlOpener && urlOpener(QUrl(branding::homePage()));
+}
+
+bool Forms::mayLeave(bool evenWithoutFile)
+{
+    if ((m_returnFile.isEmpty() && !evenWithoutFile) || !changed())
+        return true;
+    const QString question = m_returnFile.isEmpty()
+        ? QStringLiteral("What was typed is in no file. Save it?")
+        : QStringLiteral("The return \"%1\" has changed since it was opened or saved. Save the changes?")
+              .arg(QFileInfo(m_returnFile).fileName());
+    switch (askToSave(mainSheet(), question)) {
+    case Answer::Save:
+        return save();
+    case Answer::Discard:
+        return true;
+    case Answer::Cancel:
+        break;
+    }
+    return false;
+}
+
+void Forms::openReturnFile(const QString &fileName)
+{
+    if (const QString why = openReturn(fileName); !why.isEmpty())
+        fields::showMessage(mainSheet(), QStringLiteral("The return \"%1\" was not opened: %2.")
+                                             .arg(QDir::toNativeSeparators(fileName), why));
+    else
+        mainSheet()->showReturnFile(fileName);
+}
+
+bool Forms::saveReturnFile(const QString &fileName)
+{
+    if (const QString why = saveReturn(fileName); !why.isEmpty()) {
+        fields::showMessage(mainSheet(),
+            QStringLiteral("The return was not saved in \"%1\": %2. A file that was there stays as it was.")
+                .arg(QDir::toNativeSeparators(fileName), why));
+        return false;
+    }
+    mainSheet()->showReturnFile(fileName);
+    return true;
+}
+
+void Forms::open()
+{
+    if (!mayLeave(true))
+        return;
+    const QString fileName = chooseReturnFile(mainSheet(), false, returnFolder().path());
+    if (!fileName.isEmpty())
+        openReturnFile(fileName);
+}
+
+bool Forms::save()
+{
+    return m_returnFile.isEmpty() ? saveAs() : saveReturnFile(m_returnFile);
+}
+
+bool Forms::saveAs()
+{
+    // A name such as "Ram S/O Shyam" names a file, not a folder.
+    QString name = mainSheet()->txtname->text().trimmed().replace(QLatin1Char('/'), QLatin1Char('-'));
+    const QString fileName = chooseReturnFile(
+        mainSheet(), true, returnFolder().filePath((name.isEmpty() ? QStringLiteral("return") : name) + ".morvel"));
+    return !fileName.isEmpty() && saveReturnFile(fileName);
+}
+
+QDir Forms::returnFolder() const
+{
+    return m_returnFile.isEmpty() ? QDir::home() : QFileInfo(m_returnFile).dir();
 }

@@ -1,11 +1,15 @@
-// The windows of one run. Each form exists at most once: it is created the first time
-// anything asks for it and then kept, hidden or shown, until the run ends. The salary
-// sheet is the exception the users know: closing its window discards it.
+// The windows of one run, and the one place that knows more than one of them. Each form
+// exists at most once: it is made the first time anything asks for it, wired here, and kept,
+// hidden or shown, until the run ends (the salary sheet is the exception the users know:
+// closing its window discards it). The sheets know only themselves: they say what they hand
+// on in signals, and this class carries it to the sheet it is for. It also keeps the return
+// in a file and refuses the keys pressed with Alt that no button takes.
 #pragma once
 
 #include "app/returnformat.h"
 #include "print/taxstatement.h"
 
+#include <QDir>
 #include <QObject>
 #include <QUrl>
 #include <functional>
@@ -60,6 +64,9 @@ public:
     // other than it did then (without a file: other than at start-up).
     QString returnFile() const { return m_returnFile; }
     bool changed();
+    // Opens a return from a file as the File menu does: a file that cannot be opened is
+    // reported on the main sheet and changes nothing.
+    void openReturnFile(const QString &fileName);
 
     // How the run ends, how a web address is opened, which file a return is opened from or
     // saved to (empty: cancelled), and what to do with a changed return at the end; tests
@@ -81,6 +88,26 @@ private:
     // Puts the file's controls on the sheets: sheets it does not hold are dropped, and every
     // guard button goes off, as after an edit. Empty, or why the values do not fit.
     QString show(const returnformat::Sheets &sheets);
+
+    // The main sheet's requests.
+    void openSalarySheet(const QString &name);
+    void openHraSheet(double basicPay, double gradePay, double dearness, double hraDrawn);
+    void openHouseSheet();
+    void openDeductionsSheet(double pensionContribution);
+    void printTaxStatement();
+    void printSalaryStatement();
+    void exit();
+    void showHomePage();
+    // The File menu: Open, Save and Save As; false when nothing was saved.
+    void open();
+    bool save();
+    bool saveAs();
+    bool saveReturnFile(const QString &fileName);
+    // Where the file dialogs start: the open return's folder, else the home folder.
+    QDir returnFolder() const;
+    // Whether what was typed may go: unchanged, discarded or saved after asking. Only when
+    // a file was opened or saved in the run unless `evenWithoutFile`.
+    bool mayLeave(bool evenWithoutFile);
 
     QString m_returnFile;
     returnformat::Sheets m_returnState; // as the file was opened or saved

@@ -52,7 +52,7 @@ int main(int argc, char *argv[])
     auto *splash = new frmSplash(forms);
     if (!files.isEmpty()) // once the main sheet shows, where a problem with the file is told
         QObject::connect(splash, &QObject::destroyed, &forms,
-            [&forms, file = QFileInfo(files.first()).absoluteFilePath()] { forms.mainSheet()->openReturnFile(file); });
+            [&forms, file = QFileInfo(files.first()).absoluteFilePath()] { forms.openReturnFile(file); });
     splash->show();
     return QApplication::exec();
 }

@@ -37,6 +37,7 @@ struct SalaryStatementFields
     // txtoth(0..5): arrears, bonus, overtime allowance, tuition fee, honorarium, other allowances.
     std::array<QString, 6> other;
     QString grandTotal = "0"; // txtgtotal
+    QString footer; // the line that names the program
 
     // Every amount "0", the sheet's own month captions, an empty name.
     SalaryStatementFields();

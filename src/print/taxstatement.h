@@ -1,5 +1,6 @@
 // The one-page computation of income tax, drawn from the texts of the main sheet, the
-// house-property sheet and the deductions sheet exactly as they stand.
+// house-property sheet and the deductions sheet exactly as they stand. Like all of print/, it
+// includes only fields/ and its own folder: the app gathers the texts from the sheets.
 #pragma once
 
 #include <QString>
@@ -31,7 +32,7 @@ struct TaxStatementFields
     QString mainDedtax = "0"; // txtdedtax
     QString mainBaltax = "0"; // txtbaltax
     QString mainSurch = "0"; // txtsurch   surcharge
-    QString mainAge = "Below 60"; // cboage     age group, whose slabs the tax follows
+    QString ageNote; // below the rows, for an age group whose slabs are not the first's; empty: none
 
     // House-property sheet (Form4).
     QString houseArv = "0"; // txtarv     annual rental value
@@ -65,6 +66,10 @@ struct TaxStatementFields
     QString deductions80g = "0"; // txt80g
     QString deductionsOth = "0"; // txtoth
     QString deductionsGt80 = "0"; // txtgt80
+
+    // The two footer lines: who made the program, and where to write.
+    QString footerCredit;
+    QString footerContact;
 };
 
 // The amount of the pension-scheme row: both contributions read leniently and added, as

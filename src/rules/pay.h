@@ -87,4 +87,16 @@ double pensionContribution(double basicPay, double gradePay, double dearness);
 // Sum of the months' transport allowances, each capped at 800.
 double transportExemption(std::span<const double> monthlyAllowances);
 
+// The figures of the year that the salary sheet hands to the main sheet.
+struct YearFigures
+{
+    double gross = 0; // grand total of the salary
+    double transportExempt = 0;
+    double basicPay = 0;
+    double dearness = 0;
+    double hraReceived = 0;
+    double gradePay = 0;
+    double pension = 0; // New Pension Scheme contribution
+};
+
 } // namespace pay

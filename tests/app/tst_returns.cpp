@@ -46,7 +46,7 @@ void tst_returns::everyControlThereAndBack()
     const QString file = m_temp.filePath("R. K. Sharma.morvel");
     QVERIFY(forms->saveReturn(file).isEmpty());
     testsupport::press(main->cmdcalc); // figures and a Print button that opening must put back
-    main->openReturnFile(file);
+    forms->openReturnFile(file);
     QCOMPARE(forms->sheets(), shown);
     QVERIFY(main->lblfile->text().endsWith("R. K. Sharma.morvel"));
     QVERIFY(!main->cmdprint->isEnabled() && !forms->houseSheet()->txtarv->isEnabled()); // self occupied
@@ -82,7 +82,7 @@ void tst_returns::refusedFiles()
     const QByteArray bytes = file == "big" ? start + QByteArray(1024 * 1024, '1') + "\"}}}"
         : file == "long"                   ? start + QByteArray(10001, '1') + "\"}}}"
                                            : file.toUtf8();
-    main->openReturnFile(file.isEmpty() ? m_temp.filePath("none.morvel") : testsupport::write(m_temp.filePath("refused.morvel"), bytes));
+    forms->openReturnFile(file.isEmpty() ? m_temp.filePath("none.morvel") : testsupport::write(m_temp.filePath("refused.morvel"), bytes));
     const QStringList told = takeMessages();
     QVERIFY2(told.size() == 1 && told[0].startsWith("The return \"") && told[0].contains(why), qPrintable(told.join('|')));
     QCOMPARE(forms->sheets(), before);
@@ -151,7 +151,7 @@ void tst_returns::changedReturnAtTheEnd()
     if (file != "none")
         QVERIFY(forms->saveReturn(path).isEmpty());
     if (file == "opened")
-        main->openReturnFile(path);
+        forms->openReturnFile(path);
     if (change != "none")
         testsupport::type(main->txtgs, change == "back" ? "533080" : "600000");
     QStringList questions;

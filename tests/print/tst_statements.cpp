@@ -2,9 +2,9 @@
 // expected listing, the same pages as the private print queue received them, and every
 // way printing can fail.
 #include "app/returnformat.h"
+#include "app/statements.h"
 #include "print/page.h"
 #include "print/printing.h"
-#include "print/sheetfields.h"
 #include "support/printsupport.h"
 #include "support/testsupport.h"
 
@@ -73,8 +73,8 @@ void tst_statements::statementsOfATypedRun()
     if (QTest::currentTestFailed())
         return;
     print::RecordingPage taxPage, salaryPage;
-    print::drawTaxStatement(taxPage, print::taxStatementFields(*main, forms->houseSheet(), forms->deductionsSheet()));
-    print::drawSalaryStatement(salaryPage, print::salaryStatementFields(*forms->salarySheet()));
+    print::drawTaxStatement(taxPage, statements::taxStatementFields(*main, forms->houseSheet(), forms->deductionsSheet()));
+    print::drawSalaryStatement(salaryPage, statements::salaryStatementFields(*forms->salarySheet()));
     const QStringList tax = printsupport::listing(taxPage), salary = printsupport::listing(salaryPage);
     QCOMPARE(tax, printsupport::readListing(MORVEL_TESTS_DIR "/print/tax-statement.txt", tax));
     QCOMPARE(salary, printsupport::readListing(MORVEL_TESTS_DIR "/print/salary-statement.txt", salary));
@@ -173,11 +173,11 @@ void tst_statements::ageGroupAndSurcharge_data()
 void tst_statements::ageGroupAndSurcharge()
 {
     const auto [age, surcharge, added] = testsupport::cells<3>();
-    print::TaxStatementFields sheet;
-    std::tie(sheet.mainAge, sheet.mainSurch) = std::pair(age, surcharge);
     print::RecordingPage plain, page;
-    print::drawTaxStatement(plain, print::TaxStatementFields());
-    print::drawTaxStatement(page, sheet);
+    print::drawTaxStatement(plain, forms->taxStatement());
+    main->cboage->setCurrentText(age);
+    main->txtsurch->setText(surcharge);
+    print::drawTaxStatement(page, forms->taxStatement());
     QStringList lines = printsupport::listing(page);
     for (const QString &line : printsupport::listing(plain))
         lines.removeOne(line);

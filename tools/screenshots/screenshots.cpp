@@ -4,11 +4,11 @@
 //   morvel_screenshots OUTDIR
 #include "app/forms.h"
 #include "app/frmsplash.h"
+#include "app/statements.h"
 #include "fields/amountfield.h"
 #include "fields/messages.h"
 #include "print/printing.h"
 #include "print/salarystatement.h"
-#include "print/sheetfields.h"
 #include "print/taxstatement.h"
 #include "sheets/deductions/frmreb88.h"
 #include "sheets/house/form4.h"
@@ -117,9 +117,9 @@ bool save(QWidget *window, const QDir &folder, const QString &file)
 // The statements exactly as Print would send them to the printer.
 bool renderStatements(Forms &forms, const QDir &folder)
 {
-    const print::TaxStatementFields tax = print::taxStatementFields(
+    const print::TaxStatementFields tax = statements::taxStatementFields(
         *forms.mainSheet(), forms.houseSheet(), forms.deductionsSheet());
-    const print::SalaryStatementFields salary = print::salaryStatementFields(*forms.salarySheet());
+    const print::SalaryStatementFields salary = statements::salaryStatementFields(*forms.salarySheet());
     const bool ok = print::renderToPdf(folder.filePath(QStringLiteral("tax-statement.pdf")),
                                        QStringLiteral("Tax statement"),
                                        [&](print::Page &page) { return drawTaxStatement(page, tax); })

@@ -1,12 +1,10 @@
 #include "sheets/deductions/frmreb88.h"
 
-#include "app/forms.h"
 #include "fields/amountfield.h"
 #include "fields/conversions.h"
 #include "fields/labels.h"
 #include "fields/messages.h"
 #include "rules/deductions.h"
-#include "sheets/main/frmmain.h"
 
 #include <QCloseEvent>
 #include <QGridLayout>
@@ -33,9 +31,8 @@ QLabel *makeHeading(QWidget *parent, const QString &name, const QString &caption
 
 } // namespace
 
-frmreb88::frmreb88(Forms &forms)
-    : QDialog(nullptr, Qt::Window)
-    , m_forms(forms)
+frmreb88::frmreb88(QWidget *parent)
+    : QDialog(parent, Qt::Window)
 {
     setObjectName(QStringLiteral("frmreb88"));
     setWindowTitle(QStringLiteral("Morvel1415 - Deductions Under Section 80"));
@@ -249,14 +246,17 @@ void frmreb88::cmdtot_Click()
     setGuardsEnabled(true);
 }
 
+void frmreb88::takePensionContribution(double contribution)
+{
+    fields::writeAmount(txt80ccdec, contribution);
+    fields::writeAmount(txt80ccdgc, contribution);
+}
+
 void frmreb88::cmdbk_Click()
 {
     hide();
-    frmmain *main = m_forms.mainSheet();
-    Forms::present(main);
     // Calculate only leaves number text here that reads back as a finite amount.
-    fields::writeAmount(main->txtded80, readAmount(txtgt80->text()));
-    main->txtrel89->setFocus();
+    emit handedBack(readAmount(txtgt80->text()));
 }
 
 void frmreb88::txt80d_Change()

@@ -1,12 +1,12 @@
 // The sheet of deductions under section 80: the 80C savings on the left, 80CCC to the
 // grand total on the right. Calculate applies the ceilings of the year; Back hands the
 // grand total to the main sheet.
+// Includes only fields/, rules/ and Qt: it knows no other sheet, nor the app or printing.
 #pragma once
 
 #include <QDialog>
 #include <array>
 
-class Forms;
 class QLabel;
 class QLineEdit;
 class QPushButton;
@@ -15,7 +15,11 @@ class frmreb88 : public QDialog
 {
     Q_OBJECT
 public:
-    explicit frmreb88(Forms &forms);
+    explicit frmreb88(QWidget *parent = nullptr);
+
+    // Opened from the main sheet: its pension contribution, as both the employee's and the
+    // government's, over whatever was typed there before.
+    void takePensionContribution(double contribution);
 
     // The buttons whose result an edit makes out of date.
     std::array<QPushButton *, 1> guardButtons() const { return {cmdbk}; }
@@ -81,6 +85,10 @@ public:
 
     static QString mediclaimMessage();
 
+signals:
+    // Back, after the sheet has hidden itself: the grand total of the deductions.
+    void handedBack(double total);
+
 protected:
     // Closing by the window frame only hides the sheet: its figures stay for the next
     // opening and for the printed statement.
@@ -96,7 +104,4 @@ private:
     void txt80d_Change();
 
     void setGuardsEnabled(bool enabled);
-
-
-    Forms &m_forms;
 };

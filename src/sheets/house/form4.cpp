@@ -1,11 +1,9 @@
 #include "sheets/house/form4.h"
 
-#include "app/forms.h"
 #include "fields/amountfield.h"
 #include "fields/conversions.h"
 #include "fields/labels.h"
 #include "fields/messages.h"
-#include "sheets/main/frmmain.h"
 
 #include <QGridLayout>
 #include <QGroupBox>
@@ -51,9 +49,8 @@ void keepTabStopOnChosen(QRadioButton *first, QRadioButton *second)
 
 } // namespace
 
-Form4::Form4(Forms &forms)
-    : QDialog(nullptr, Qt::Window)
-    , m_forms(forms)
+Form4::Form4(QWidget *parent)
+    : QDialog(parent, Qt::Window)
 {
     setObjectName(QStringLiteral("Form4"));
     setWindowTitle(QStringLiteral("Morvel1415 - Income from House Property"));
@@ -274,8 +271,5 @@ void Form4::cmdbk_Click()
         return;
     }
     hide();
-    frmmain *main = m_forms.mainSheet();
-    Forms::present(main);
-    fields::writeAmount(main->txthp, *income);
-    main->cmdcalded80->setFocus();
+    emit handedBack(*income);
 }

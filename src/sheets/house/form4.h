@@ -1,6 +1,7 @@
 // The house-property sheet: rented out or self occupied, the annual value, the deductions
 // for repairs, interest and others, and the income (or loss) that Back hands to the main
 // sheet. The printed statement reads its fields too.
+// Includes only fields/, rules/ and Qt: it knows no other sheet, nor the app or printing.
 #pragma once
 
 #include "rules/houseproperty.h"
@@ -9,7 +10,6 @@
 #include <array>
 #include <optional>
 
-class Forms;
 class QGroupBox;
 class QLabel;
 class QLineEdit;
@@ -20,7 +20,7 @@ class Form4 : public QDialog
 {
     Q_OBJECT
 public:
-    explicit Form4(Forms &forms);
+    explicit Form4(QWidget *parent = nullptr);
 
     // The buttons whose result an edit makes out of date.
     std::array<QPushButton *, 1> guardButtons() const { return { cmdbk }; }
@@ -59,6 +59,10 @@ public:
     void showOccupancy();
     house::LoanDate loanDate() const;
 
+signals:
+    // Back, after the sheet has hidden itself: the income (negative for a loss).
+    void handedBack(double income);
+
 private:
     void disableGuards();
 
@@ -72,6 +76,4 @@ private:
     // Strict reading of a typed box; on text that is not a number, tells the user which box
     // holds what, puts the focus there and gives nothing.
     std::optional<double> readInput(QLineEdit *field, const QLabel *label);
-
-    Forms &m_forms;
 };

@@ -1,12 +1,10 @@
 #include "sheets/hra/form2.h"
 
-#include "app/forms.h"
 #include "fields/amountfield.h"
 #include "fields/conversions.h"
 #include "fields/labels.h"
 #include "fields/messages.h"
 #include "rules/hra.h"
-#include "sheets/main/frmmain.h"
 
 #include <QGridLayout>
 #include <QHBoxLayout>
@@ -44,9 +42,8 @@ private:
 
 } // namespace
 
-Form2::Form2(Forms &forms)
-    : QDialog(nullptr, Qt::Window)
-    , m_forms(forms)
+Form2::Form2(QWidget *parent)
+    : QDialog(parent, Qt::Window)
 {
     setObjectName(QStringLiteral("Form2"));
     setWindowTitle(QStringLiteral("Morvel1415 - HRA Exemption"));
@@ -118,6 +115,15 @@ Form2::Form2(Forms &forms)
     connect(cmdback, &QPushButton::clicked, this, &Form2::cmdback_Click);
 }
 
+void Form2::takePay(double basicPay, double gradePay, double dearness, double hraDrawn)
+{
+    fields::writeAmount(txtbp, basicPay);
+    fields::writeAmount(txtnpa, gradePay);
+    fields::writeAmount(txtda, dearness);
+    fields::writeAmount(txthra, hraDrawn);
+    txtRP->setFocus();
+}
+
 void Form2::disableGuards()
 {
     for (QPushButton *button : guardButtons())
@@ -181,8 +187,5 @@ void Form2::cmdback_Click()
         return;
     }
     hide();
-    frmmain *main = m_forms.mainSheet();
-    Forms::present(main);
-    fields::writeAmount(main->txthra, *exempt);
-    main->txtos->setFocus();
+    emit handedBack(*exempt);
 }

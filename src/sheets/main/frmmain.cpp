@@ -1,23 +1,13 @@
 #include "sheets/main/frmmain.h"
 
-#include "app/branding.h"
-#include "app/forms.h"
 #include "fields/amountfield.h"
 #include "fields/conversions.h"
 #include "fields/labels.h"
-#include "fields/messages.h"
-#include "print/printing.h"
-#include "print/sheetfields.h"
-#include "sheets/deductions/frmreb88.h"
-#include "sheets/hra/form2.h"
-#include "sheets/house/form4.h"
 #include "rules/tax.h"
-#include "sheets/salary/form1.h"
 
 #include <QCloseEvent>
 #include <QComboBox>
 #include <QDir>
-#include <QFileInfo>
 #include <QGridLayout>
 #include <QHBoxLayout>
 #include <QLabel>
@@ -42,9 +32,8 @@ QLineEdit *makeHiddenField(QWidget *parent, const QString &name)
 
 } // namespace
 
-frmmain::frmmain(Forms &forms)
-    : QDialog(nullptr, Qt::Window)
-    , m_forms(forms)
+frmmain::frmmain(QWidget *parent)
+    : QDialog(parent, Qt::Window)
 {
     setObjectName(QStringLiteral("frmmain"));
     setWindowTitle(QStringLiteral("Morvel1415 - Income Tax Calculator"));
@@ -92,7 +81,7 @@ frmmain::frmmain(Forms &forms)
     cmdcalc->setDefault(true);
     cmdprint->setEnabled(false);
 
-    Label7 = makeLabel(this, QStringLiteral("Label7"), homePageCaption());
+    Label7 = makeLabel(this, QStringLiteral("Label7"), QString());
     QPalette blue = Label7->palette();
     blue.setColor(QPalette::WindowText, QColor(Qt::blue));
     Label7->setPalette(blue);
@@ -172,8 +161,8 @@ frmmain::frmmain(Forms &forms)
     grid->addWidget(makeLabel(this, QStringLiteral("Label2"),
                               QStringLiteral("Use Tab to move between fields")),
                     10, 6, 1, 2);
-    grid->addWidget(makeLabel(this, QStringLiteral("Label3"), branding::authorCredit()), 11,
-                    6, 1, 2);
+    Label3 = makeLabel(this, QStringLiteral("Label3"), QString());
+    grid->addWidget(Label3, 11, 6, 1, 2);
     grid->addWidget(Label7, 12, 6, 1, 2);
     lblfile = makeLabel(this, QStringLiteral("lblfile"), QString());
     grid->addWidget(lblfile, 12, 0, 1, 5);
@@ -219,88 +208,68 @@ frmmain::frmmain(Forms &forms)
     txtname->setFocus();
 }
 
-QString frmmain::homePageCaption()
+void frmmain::showCredits(const QString &authorCredit, const QString &homePage)
 {
-    return QStringLiteral("Free Download:- ") + branding::homePage();
+    Label3->setText(authorCredit);
+    Label7->setText(QStringLiteral("Free Download:- ") + homePage);
 }
 
 void frmmain::closeEvent(QCloseEvent *event)
 {
-    if (!mayLeave(false)) {
-        event->ignore();
-        return;
-    }
-    // Hidden sub-forms would otherwise keep a run alive with no window to see.
-    event->accept();
-    m_forms.endProgram();
+    // The run decides: it ends (hidden sub-forms must not keep it alive with no window to
+    // see), or it keeps this window when a changed return is not to be lost.
+    event->ignore();
+    emit exitWanted();
 }
 
-bool frmmain::mayLeave(bool evenWithoutFile)
+void frmmain::takeSalary(const pay::YearFigures &figures)
 {
-    if ((m_forms.returnFile().isEmpty() && !evenWithoutFile) || !m_forms.changed())
-        return true;
-    const QString question = m_forms.returnFile().isEmpty()
-        ? QStringLiteral("What was typed is in no file. Save it?")
-        : QStringLiteral("The return \"%1\" has changed since it was opened or saved. Save the changes?")
-              .arg(QFileInfo(m_forms.returnFile()).fileName());
-    switch (m_forms.askToSave(this, question)) {
-    case Forms::Answer::Save:
-        return mnusave_Click();
-    case Forms::Answer::Discard:
-        return true;
-    case Forms::Answer::Cancel:
-        break;
-    }
-    return false;
+    fields::writeAmount(txtgs, figures.gross);
+    fields::writeAmount(txttp, figures.transportExempt);
+    fields::writeAmount(txtbp, figures.basicPay);
+    fields::writeAmount(txtda, figures.dearness);
+    fields::writeAmount(txthrr, figures.hraReceived);
+    fields::writeAmount(txtnpa, figures.gradePay);
+    fields::writeAmount(txtmgc, figures.pension);
+    cmdcalhr->setFocus();
 }
 
-void frmmain::openReturnFile(const QString &fileName)
+void frmmain::takeHraExemption(double exemption)
 {
-    if (const QString why = m_forms.openReturn(fileName); !why.isEmpty())
-        fields::showMessage(this, QStringLiteral("The return \"%1\" was not opened: %2.")
-                                      .arg(QDir::toNativeSeparators(fileName), why));
-    else
-        lblfile->setText(QStringLiteral("File: ") + QDir::toNativeSeparators(fileName));
+    fields::writeAmount(txthra, exemption);
+    txtos->setFocus();
 }
 
-bool frmmain::saveReturnFile(const QString &fileName)
+void frmmain::takeHouseIncome(double income)
 {
-    if (const QString why = m_forms.saveReturn(fileName); !why.isEmpty()) {
-        fields::showMessage(this, QStringLiteral("The return was not saved in \"%1\": %2. A file that was "
-                                                 "there stays as it was.")
-                                      .arg(QDir::toNativeSeparators(fileName), why));
-        return false;
-    }
+    fields::writeAmount(txthp, income);
+    cmdcalded80->setFocus();
+}
+
+void frmmain::takeDeductions(double total)
+{
+    fields::writeAmount(txtded80, total);
+    txtrel89->setFocus();
+}
+
+void frmmain::showReturnFile(const QString &fileName)
+{
     lblfile->setText(QStringLiteral("File: ") + QDir::toNativeSeparators(fileName));
-    return true;
 }
 
 void frmmain::mnuopen_Click()
 {
-    if (!mayLeave(true))
-        return;
-    const QString fileName = m_forms.chooseReturnFile(this, false, returnFolder().path());
-    if (!fileName.isEmpty())
-        openReturnFile(fileName);
+    emit openWanted();
 }
 
-bool frmmain::mnusave_Click()
+void frmmain::mnusave_Click()
 {
-    return m_forms.returnFile().isEmpty() ? mnusaveas_Click() : saveReturnFile(m_forms.returnFile());
+    emit saveWanted();
 }
 
-bool frmmain::mnusaveas_Click()
+void frmmain::mnusaveas_Click()
 {
-    // A name such as "Ram S/O Shyam" names a file, not a folder.
-    QString name = txtname->text().trimmed().replace(QLatin1Char('/'), QLatin1Char('-'));
-    const QString fileName = m_forms.chooseReturnFile(
-        this, true, returnFolder().filePath((name.isEmpty() ? QStringLiteral("return") : name) + ".morvel"));
-    return !fileName.isEmpty() && saveReturnFile(fileName);
-}
-
-QDir frmmain::returnFolder() const
-{
-    return m_forms.returnFile().isEmpty() ? QDir::home() : QFileInfo(m_forms.returnFile()).dir();
+    emit saveAsWanted();
 }
 
 bool frmmain::eventFilter(QObject *watched, QEvent *event)
@@ -377,11 +346,7 @@ void frmmain::cmdcalc_Click()
 
 void frmmain::cmdcalgs_Click()
 {
-    const QString name = txtname->text();
-    Form1 *salary = m_forms.salarySheet();
-    Forms::present(salary);
-    fields::writeText(salary->txtnam, name);
-    salary->cbonps->setFocus();
+    emit salarySheetWanted(txtname->text());
 }
 
 void frmmain::cmdcalhr_Click()
@@ -390,47 +355,30 @@ void frmmain::cmdcalhr_Click()
     auto readHidden = [](const QLineEdit *field) {
         return fields::readNumberText(field->text()).value_or(readAmount(field->text()));
     };
-    const double basicPay = readHidden(txtbp);
-    const double dearness = readHidden(txtda);
-    const double rentReceived = readHidden(txthrr);
-    const double gradePay = readHidden(txtnpa);
-
-    Form2 *hra = m_forms.hraSheet();
-    Forms::present(hra);
-    fields::writeAmount(hra->txtbp, basicPay);
-    fields::writeAmount(hra->txtnpa, gradePay);
-    fields::writeAmount(hra->txtda, dearness);
-    fields::writeAmount(hra->txthra, rentReceived);
-    hra->txtRP->setFocus();
+    emit hraSheetWanted(readHidden(txtbp), readHidden(txtnpa), readHidden(txtda), readHidden(txthrr));
 }
 
 void frmmain::cmdcalhp_Click()
 {
-    Forms::present(m_forms.houseSheet());
+    emit houseSheetWanted();
 }
 
 void frmmain::cmdcalded80_Click()
 {
-    frmreb88 *deductions = m_forms.deductionsSheet();
-    Forms::present(deductions);
-    const double contribution = readAmount(txtmgc->text());
-    fields::writeAmount(deductions->txt80ccdec, contribution);
-    fields::writeAmount(deductions->txt80ccdgc, contribution);
+    emit deductionsSheetWanted(readAmount(txtmgc->text()));
 }
 
 void frmmain::cmdprint_Click()
 {
-    print::printTaxStatement(this, m_forms.taxStatement());
+    emit printWanted();
 }
 
 void frmmain::cmdexit_Click()
 {
-    if (mayLeave(false))
-        m_forms.endProgram();
+    emit exitWanted();
 }
 
 void frmmain::Label7_Click()
 {
-    if (!m_forms.openHomePage())
-        fields::showMessage(this, QStringLiteral("Unable to start Web browser !"));
+    emit homePageWanted();
 }

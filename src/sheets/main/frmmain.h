@@ -1,14 +1,15 @@
 // The main computation sheet: the heads of income down to the net taxable income on the
 // left, the tax down to the balance payable on the right, and the four "Calc." buttons
-// that open the sub-sheets which fill some of its fields.
+// that open the sub-sheets which fill some of its fields. Includes only fields/, rules/ and
+// Qt: what the sub-sheets hand back, it is given by the app, which opens them on its requests.
 #pragma once
+
+#include "rules/pay.h"
 
 #include <QDialog>
 #include <array>
 
-class Forms;
 class QComboBox;
-class QDir;
 class QLabel;
 class QLineEdit;
 class QPushButton;
@@ -17,7 +18,7 @@ class frmmain : public QDialog
 {
     Q_OBJECT
 public:
-    explicit frmmain(Forms &forms);
+    explicit frmmain(QWidget *parent = nullptr);
 
     // The button whose result an edit makes out of date.
     std::array<QPushButton *, 1> guardButtons() const { return { cmdprint }; }
@@ -60,13 +61,37 @@ public:
     QPushButton *cmdprint = nullptr;
     QPushButton *cmdexit = nullptr;
 
+    QLabel *Label3 = nullptr; // author credit
     QLabel *Label7 = nullptr; // home-page link
     QLabel *lblfile = nullptr; // the file of the return, once it was opened or saved
 
-    // Opens a return from a file; a file that cannot be opened is reported and changes nothing.
-    void openReturnFile(const QString &fileName);
+    // What the sub-sheets hand back, each written in its place (raising its change reaction),
+    // with the keyboard then on the next step down the sheet.
+    void takeSalary(const pay::YearFigures &figures);
+    void takeHraExemption(double exemption);
+    void takeHouseIncome(double income);
+    void takeDeductions(double total);
 
-    static QString homePageCaption();
+    // The file of the return in use, shown at the foot of the sheet.
+    void showReturnFile(const QString &fileName);
+
+    // Who made the program and where to find it: the credit line and the home-page link.
+    void showCredits(const QString &authorCredit, const QString &homePage);
+
+signals:
+    // The "Calc." buttons: a sub-sheet to open, with what it takes over from this one.
+    void salarySheetWanted(const QString &name);
+    void hraSheetWanted(double basicPay, double gradePay, double dearness, double hraDrawn);
+    void houseSheetWanted();
+    void deductionsSheetWanted(double pensionContribution);
+    void printWanted();
+    // The File menu.
+    void openWanted();
+    void saveWanted();
+    void saveAsWanted();
+    // Exit, or the window closed: the run ends unless a changed return is to be kept.
+    void exitWanted();
+    void homePageWanted();
 
 protected:
     void closeEvent(QCloseEvent *event) override;
@@ -88,16 +113,6 @@ private:
     void txtname_Change();
     void cboage_Change();
     void mnuopen_Click();
-    bool mnusave_Click();
-    bool mnusaveas_Click();
-
-    bool saveReturnFile(const QString &fileName);
-    // Where the file dialogs start: the open return's folder, else the home folder.
-    QDir returnFolder() const;
-    // Whether what was typed may go: unchanged, discarded or saved after asking. Only when
-    // a file was opened or saved in the run unless `evenWithoutFile`.
-    bool mayLeave(bool evenWithoutFile);
-
-
-    Forms &m_forms;
+    void mnusave_Click();
+    void mnusaveas_Click();
 };

@@ -1,13 +1,9 @@
 #include "sheets/salary/form1.h"
 
-#include "app/forms.h"
 #include "fields/amountfield.h"
 #include "fields/conversions.h"
 #include "fields/labels.h"
 #include "fields/messages.h"
-#include "print/printing.h"
-#include "print/sheetfields.h"
-#include "sheets/main/frmmain.h"
 #include "rules/pay.h"
 
 #include <QCheckBox>
@@ -103,9 +99,8 @@ const char *const kOtherLabels[Form1::kOthers] = {"Arrears:-", "Bonus", "OTA",
 
 } // namespace
 
-Form1::Form1(Forms &forms)
-    : QDialog(nullptr, Qt::Window)
-    , m_forms(forms)
+Form1::Form1(QWidget *parent)
+    : QDialog(parent, Qt::Window)
 {
     setObjectName(QStringLiteral("Form1"));
     setWindowTitle(QStringLiteral("Morvel1415 - Income Calculator"));
@@ -473,34 +468,31 @@ bool Form1::calculate()
     return fields::writeResult(this, txtgtotal, grand, QStringLiteral("grand total"));
 }
 
+void Form1::takeName(const QString &name)
+{
+    fields::writeText(txtnam, name);
+    cbonps->setFocus();
+}
+
 void Form1::cmdprn_Click()
 {
-    print::printSalaryStatement(this, print::salaryStatementFields(*this));
+    emit printWanted();
 }
 
 void Form1::cmdbak_Click()
 {
     // Back is enabled only after a Calculate that wrote every total, so all are finite.
-    const double basicTotal = readAmount(txtbpt->text());
-    const double dearnessTotal = readAmount(txtdat->text());
-    const double gross = readAmount(txtgtotal->text());
-    const double rentReceived = readAmount(txthrat->text());
-    const double gradeTotal = readAmount(txtgpt->text());
-    const double contribution = readAmount(txtmgct->text());
+    pay::YearFigures figures;
+    figures.basicPay = readAmount(txtbpt->text());
+    figures.dearness = readAmount(txtdat->text());
+    figures.gross = readAmount(txtgtotal->text());
+    figures.hraReceived = readAmount(txthrat->text());
+    figures.gradePay = readAmount(txtgpt->text());
+    figures.pension = readAmount(txtmgct->text());
 
     std::array<double, kRows - pay::kFirstCurrentRow> months{};
     for (int i = pay::kFirstCurrentRow; i < kRows; ++i)
         months[i - pay::kFirstCurrentRow] = readAmount(txttpa2[i]->text());
-    const double transportExempt = pay::transportExemption(months);
-
-    frmmain *mainSheet = m_forms.mainSheet();
-    Forms::present(mainSheet);
-    fields::writeAmount(mainSheet->txtgs, gross);
-    fields::writeAmount(mainSheet->txttp, transportExempt);
-    fields::writeAmount(mainSheet->txtbp, basicTotal);
-    fields::writeAmount(mainSheet->txtda, dearnessTotal);
-    fields::writeAmount(mainSheet->txthrr, rentReceived);
-    fields::writeAmount(mainSheet->txtnpa, gradeTotal);
-    fields::writeAmount(mainSheet->txtmgc, contribution);
-    mainSheet->cmdcalhr->setFocus();
+    figures.transportExempt = pay::transportExemption(months);
+    emit handedBack(figures);
 }

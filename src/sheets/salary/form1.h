@@ -1,11 +1,13 @@
 // The salary sheet: fourteen month rows of pay turned into allowances and totals, and
 // handed back to the main sheet as the year's figures.
+// Includes only fields/, rules/ and Qt: it knows no other sheet, nor the app or printing.
 #pragma once
+
+#include "rules/pay.h"
 
 #include <QDialog>
 #include <array>
 
-class Forms;
 class QCheckBox;
 class QComboBox;
 class QLabel;
@@ -16,7 +18,10 @@ class Form1 : public QDialog
 {
     Q_OBJECT
 public:
-    explicit Form1(Forms &forms);
+    explicit Form1(QWidget *parent = nullptr);
+
+    // Opened from the main sheet: the employee's name, and the keyboard on the pension scheme.
+    void takeName(const QString &name);
 
     // The buttons whose result an edit makes out of date.
     std::array<QPushButton *, 2> guardButtons() const { return {cmdprn, cmdbak}; }
@@ -55,6 +60,9 @@ public:
     QPushButton *cmdbak = nullptr;
 
 signals:
+    // Back: the year's figures for the main sheet (the sheet stays open behind it).
+    void handedBack(const pay::YearFigures &figures);
+    void printWanted();
     // The user closed the window: the run discards the sheet and its values.
     void closedByUser();
 
@@ -86,6 +94,4 @@ private:
     // Calculate's steps; false when one could not be worked out (the user has been told).
     bool calculate();
     QString monthOf(int row) const;
-
-    Forms &m_forms;
 };
