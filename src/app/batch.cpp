@@ -2,15 +2,19 @@
 
 #include "app/forms.h"
 #include "app/statements.h"
+#include "fields/conversions.h"
 #include "fields/messages.h"
 #include "print/page.h"
 #include "print/printing.h"
 #include "sheets/main/frmmain.h"
+#include "sheets/relief/frmrel89.h"
 #include "sheets/salary/form1.h"
 
 #include <QDir>
 #include <QFileInfo>
+#include <QComboBox>
 #include <QHash>
+#include <QLineEdit>
 #include <QPushButton>
 #include <QTextStream>
 
@@ -19,7 +23,7 @@ namespace {
 
 // Prints one return; empty when done, with the files written in `written`, otherwise why not
 // (and no file is left behind).
-QString printReturn(const QString &file, const QString &taxPdf, const QString &salaryPdf, QStringList &written)
+QString printReturn(const QString &file, const QString &name, QStringList &written)
 {
     QStringList told; // what a person would have been told: the first thing is why
     const fields::MessageHandler previous
@@ -30,16 +34,26 @@ QString printReturn(const QString &file, const QString &taxPdf, const QString &s
     QStringList names; // as the printer's jobs are named
     print::TaxStatementFields tax;
     print::SalaryStatementFields salary;
+    print::Form10EFields form10e;
     if (why.isEmpty()) {
         run.mainSheet()->cmdcalc->click();
         tax = run.taxStatement();
-        pages.append({ taxPdf, [&tax](print::Page &page) { return print::drawTaxStatement(page, tax); } });
+        pages.append({ name + "-tax.pdf", [&tax](print::Page &page) { return print::drawTaxStatement(page, tax); } });
         names << QStringLiteral("Income tax statement");
         if (run.hasSalarySheet()) {
             run.salarySheet()->cmdcal->click();
             salary = statements::salaryStatementFields(*run.salarySheet());
-            pages.append({ salaryPdf, [&salary](print::Page &page) { return print::drawSalaryStatement(page, salary); } });
+            pages.append({ name + "-salary.pdf", [&salary](print::Page &page) { return print::drawSalaryStatement(page, salary); } });
             names << QStringLiteral("Salary statement");
+        }
+        if (run.hasReliefSheet()) { // with the figures of the main sheet just calculated
+            const frmmain *main = run.mainSheet();
+            run.reliefSheet()->takeMain(fields::readAmount(main->txtnti->text()),
+                tax::AgeGroup(main->cboage->currentIndex()), main->txtname->text());
+            run.reliefSheet()->cmdcalc->click();
+            form10e = statements::form10eFields(*run.reliefSheet());
+            pages.append({ name + "-10e.pdf", [&form10e](print::Page &page) { return print::drawForm10E(page, form10e); } });
+            names << QStringLiteral("Form 10E");
         }
         told << print::taxStatementProblem(tax) << (run.hasSalarySheet() ? print::salaryStatementProblem(salary) : QString());
         told.removeAll(QString());
@@ -71,12 +85,12 @@ bool printToPdf(const QString &dir, const QStringList &files, QTextStream &out)
     QHash<QString, QString> printedFrom; // a statement's name, and the return printed into it
     for (const QString &file : files) {
         const QString name = QDir(dir).filePath(QFileInfo(file).completeBaseName());
-        const QString taxPdf = name + "-tax.pdf", salaryPdf = name + "-salary.pdf";
+        const QString taxPdf = name + "-tax.pdf";
         const QString earlier = printedFrom.value(name), self = QFileInfo(file).canonicalFilePath();
         QStringList written;
         const QString why = !earlier.isEmpty() && earlier != self
             ? QStringLiteral("%1 holds the statement of %2").arg(QDir::toNativeSeparators(taxPdf), QDir::toNativeSeparators(earlier))
-            : printReturn(file, taxPdf, salaryPdf, written);
+            : printReturn(file, name, written);
         if (!why.isEmpty()) {
             all = false;
             out << file << ": not printed: " << why << Qt::endl;

@@ -9,6 +9,7 @@
 #include "sheets/hra/form2.h"
 #include "sheets/house/form4.h"
 #include "sheets/main/frmmain.h"
+#include "sheets/relief/frmrel89.h"
 #include "sheets/salary/form1.h"
 
 #include <QCoreApplication>
@@ -48,7 +49,7 @@ bool Forms::isSheet(const QWidget *window) const
 {
     return window
         && (window == m_main.get() || window == m_salary.get() || window == m_hra.get()
-            || window == m_house.get() || window == m_deductions.get());
+            || window == m_house.get() || window == m_deductions.get() || window == m_relief.get());
 }
 
 bool Forms::eventFilter(QObject *watched, QEvent *event)
@@ -75,6 +76,7 @@ Forms::~Forms()
     m_hra.reset();
     m_house.reset();
     m_deductions.reset();
+    m_relief.reset();
     m_main.reset();
 }
 
@@ -89,6 +91,7 @@ frmmain *Forms::mainSheet()
     connect(main, &frmmain::hraSheetWanted, this, &Forms::openHraSheet);
     connect(main, &frmmain::houseSheetWanted, this, &Forms::openHouseSheet);
     connect(main, &frmmain::deductionsSheetWanted, this, &Forms::openDeductionsSheet);
+    connect(main, &frmmain::relief89SheetWanted, this, &Forms::openRelief89Sheet);
     connect(main, &frmmain::printWanted, this, &Forms::printTaxStatement);
     connect(main, &frmmain::openWanted, this, &Forms::open);
     connect(main, &frmmain::saveWanted, this, &Forms::save);
@@ -156,6 +159,19 @@ frmreb88 *Forms::deductionsSheet()
     return m_deductions.get();
 }
 
+frmrel89 *Forms::reliefSheet()
+{
+    if (!m_relief) {
+        m_relief = std::make_unique<frmrel89>();
+        connect(m_relief.get(), &frmrel89::handedBack, this, [this](double relief) {
+            present(mainSheet());
+            mainSheet()->takeRelief89(relief);
+        });
+        connect(m_relief.get(), &frmrel89::printWanted, this, &Forms::printForm10E);
+    }
+    return m_relief.get();
+}
+
 void Forms::openSalarySheet(const QString &name)
 {
     Form1 *salary = salarySheet();
@@ -180,6 +196,18 @@ void Forms::openDeductionsSheet(double pensionContribution)
     frmreb88 *deductions = deductionsSheet();
     present(deductions);
     deductions->takePensionContribution(pensionContribution);
+}
+
+void Forms::openRelief89Sheet(double netTaxableIncome, tax::AgeGroup age, const QString &name)
+{
+    frmrel89 *relief = reliefSheet();
+    present(relief);
+    relief->takeMain(netTaxableIncome, age, name);
+}
+
+void Forms::printForm10E()
+{
+    print::printForm10E(reliefSheet(), statements::form10eFields(*reliefSheet()));
 }
 
 void Forms::printTaxStatement()

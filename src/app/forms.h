@@ -8,6 +8,7 @@
 
 #include "app/returnformat.h"
 #include "print/taxstatement.h"
+#include "rules/tax.h"
 
 #include <QDir>
 #include <QObject>
@@ -21,6 +22,7 @@ class Form1;
 class Form2;
 class Form4;
 class frmreb88;
+class frmrel89;
 
 class Forms : public QObject
 {
@@ -34,6 +36,7 @@ public:
     Form2 *hraSheet();
     Form4 *houseSheet();
     frmreb88 *deductionsSheet();
+    frmrel89 *reliefSheet();
 
     // True once the form has been created (and, for the salary sheet, not discarded since).
     bool hasMainSheet() const { return m_main != nullptr; }
@@ -41,6 +44,7 @@ public:
     bool hasHraSheet() const { return m_hra != nullptr; }
     bool hasHouseSheet() const { return m_house != nullptr; }
     bool hasDeductionsSheet() const { return m_deductions != nullptr; }
+    bool hasReliefSheet() const { return m_relief != nullptr; }
 
     // What the tax statement prints: the main sheet with the break-ups of the house-property
     // and deductions sheets (start-up values for one never opened, which stays unmade).
@@ -94,8 +98,10 @@ private:
     void openHraSheet(double basicPay, double gradePay, double dearness, double hraDrawn);
     void openHouseSheet();
     void openDeductionsSheet(double pensionContribution);
+    void openRelief89Sheet(double netTaxableIncome, tax::AgeGroup age, const QString &name);
     void printTaxStatement();
     void printSalaryStatement();
+    void printForm10E();
     void exit();
     void showHomePage();
     // The File menu: Open, Save and Save As; false when nothing was saved.
@@ -117,4 +123,5 @@ private:
     std::unique_ptr<Form2> m_hra;
     std::unique_ptr<Form4> m_house;
     std::unique_ptr<frmreb88> m_deductions;
+    std::unique_ptr<frmrel89> m_relief;
 };

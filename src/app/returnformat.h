@@ -17,7 +17,7 @@ inline constexpr char kYear[] = "2014-15";
 inline constexpr qint64 kLargestFile = 1024 * 1024;
 inline constexpr qsizetype kLongestText = 10000;
 // The sheets a return may hold, by the names of their forms.
-inline const QStringList kSheets = { "frmmain", "Form1", "Form2", "Form4", "frmreb88" };
+inline const QStringList kSheets = { "frmmain", "Form1", "Form2", "Form4", "frmreb88", "frmrel89" };
 
 // A control's text, or "1"/"0" for a box ticked or an option chosen, by the control's name
 // ("txtbp(3)" for an element of an array); the controls by the name of their sheet.

@@ -5,6 +5,7 @@
 #include "sheets/hra/form2.h"
 #include "sheets/house/form4.h"
 #include "sheets/main/frmmain.h"
+#include "sheets/relief/frmrel89.h"
 #include "sheets/salary/form1.h"
 
 #include "fields/amountfield.h"
@@ -76,7 +77,9 @@ QWidget *Forms::sheet(const QString &name, bool make)
         return make || m_hra ? hraSheet() : nullptr;
     if (name == "Form4")
         return make || m_house ? houseSheet() : nullptr;
-    return make || m_deductions ? deductionsSheet() : nullptr;
+    if (name == "frmreb88")
+        return make || m_deductions ? deductionsSheet() : nullptr;
+    return make || m_relief ? reliefSheet() : nullptr;
 }
 
 returnformat::Sheets Forms::sheets()
@@ -103,6 +106,8 @@ QString Forms::show(const returnformat::Sheets &sheets)
                 m_house.reset();
             if (name == "frmreb88")
                 m_deductions.reset();
+            if (name == "frmrel89")
+                m_relief.reset();
             continue;
         }
         QHash<QString, QWidget *> byName;
@@ -139,6 +144,8 @@ QString Forms::show(const returnformat::Sheets &sheets)
         off(m_house->guardButtons());
     if (m_deductions)
         off(m_deductions->guardButtons());
+    if (m_relief)
+        off(m_relief->guardButtons());
     return {};
 }
 

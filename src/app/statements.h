@@ -2,6 +2,7 @@
 // and the program's own footer lines, gathered into the statements' plain records.
 #pragma once
 
+#include "print/form10e.h"
 #include "print/salarystatement.h"
 #include "print/taxstatement.h"
 
@@ -9,6 +10,7 @@ class Form1;
 class Form4;
 class frmmain;
 class frmreb88;
+class frmrel89;
 
 namespace statements {
 
@@ -16,5 +18,6 @@ namespace statements {
 print::TaxStatementFields taxStatementFields(
     const frmmain &main, const Form4 *house, const frmreb88 *deductions);
 print::SalaryStatementFields salaryStatementFields(const Form1 &salary);
+print::Form10EFields form10eFields(const frmrel89 &relief);
 
 } // namespace statements

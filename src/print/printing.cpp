@@ -2,6 +2,7 @@
 
 #include "fields/messages.h"
 #include "print/cupsqueue.h"
+#include "print/form10e.h"
 #include "print/page.h"
 #include "print/salarystatement.h"
 #include "print/taxstatement.h"
@@ -139,6 +140,12 @@ PrintOutcome printSalaryStatement(QWidget *parent, const SalaryStatementFields &
     }
     return printOnDefaultPrinter(parent, QStringLiteral("Salary statement"),
         [&fields](Page &page) { return drawSalaryStatement(page, fields); });
+}
+
+PrintOutcome printForm10E(QWidget *parent, const Form10EFields &fields)
+{
+    return printOnDefaultPrinter(parent, QStringLiteral("Form 10E"),
+        [&fields](Page &page) { return drawForm10E(page, fields); });
 }
 
 bool renderToPdf(const QString &fileName, const QString &documentName, const DrawPage &draw)

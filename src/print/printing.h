@@ -10,6 +10,7 @@ class QWidget;
 namespace print {
 
 class Page;
+struct Form10EFields;
 struct SalaryStatementFields;
 struct TaxStatementFields;
 
@@ -48,6 +49,7 @@ PrintOutcome printOnDefaultPrinter(
 // itself cannot be worked out (amounts too large), the user is told so and nothing is printed.
 PrintOutcome printTaxStatement(QWidget *parent, const TaxStatementFields &fields);
 PrintOutcome printSalaryStatement(QWidget *parent, const SalaryStatementFields &fields);
+PrintOutcome printForm10E(QWidget *parent, const Form10EFields &fields);
 
 // Renders the page into a PDF file; false when the file could not be written.
 bool renderToPdf(const QString &fileName, const QString &documentName, const DrawPage &draw);

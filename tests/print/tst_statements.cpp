@@ -26,6 +26,7 @@ private slots:
     void printerFaults();
     void ageGroupAndSurcharge_data();
     void ageGroupAndSurcharge();
+    void form10E();
 
 private:
     void typeEmployee();
@@ -182,6 +183,36 @@ void tst_statements::ageGroupAndSurcharge()
     for (const QString &line : printsupport::listing(plain))
         lines.removeOne(line);
     QCOMPARE(lines.join(" ; "), added);
+}
+
+void tst_statements::form10E()
+{
+    // The worked example of relief u/s 89, printed by its Print button and, saved in a
+    // return, by the program with no window: both pages as the expected listing has it.
+    QVERIFY(m_cups->start("printer"));
+    testsupport::type(main->txtname, "R. K. Sharma");
+    testsupport::type(main->txtgs, "900000");
+    testsupport::press(main->cmdcalc);
+    auto *relief = qobject_cast<frmrel89 *>(openSheet("frmrel89"));
+    QVERIFY(relief);
+    testsupport::fill(relief, "txtdob txtpan txtti(7) txtarr(7)", "15/08/1970 ABCPS1234K 400000 100000");
+    testsupport::type(relief->txtaddr, "12 Rajpath, New Delhi 110001");
+    testsupport::press(relief->cmdcalc);
+    print::RecordingPage page;
+    print::drawForm10E(page, statements::form10eFields(*relief));
+    const QStringList form = printsupport::listing(page);
+    QCOMPARE(form, printsupport::readListing(MORVEL_TESTS_DIR "/print/form-10e.txt", form));
+    testsupport::press(relief->cmdprint);
+    QTRY_COMPARE_WITH_TIMEOUT(m_cups->jobs().size(), 1, 20000);
+    QCOMPARE(pdfDiffers(m_cups->jobs()[0], form), QStringList());
+
+    const QString dir = m_temp.filePath("10e"), file = dir + "/R. K. Sharma.morvel";
+    QVERIFY(QDir().mkpath(dir) && forms->saveReturn(file).isEmpty());
+    QProcess batch;
+    batch.start(MORVEL_BINARY, { "--pdf", dir, file });
+    QVERIFY(batch.waitForFinished(30000));
+    QCOMPARE(QString(batch.readAllStandardOutput()).trimmed(), file + ": " + dir + "/R. K. Sharma-tax.pdf " + dir + "/R. K. Sharma-10e.pdf");
+    QCOMPARE(pdfDiffers(dir + "/R. K. Sharma-10e.pdf", form), QStringList());
 }
 
 QTEST_MAIN(tst_statements)

@@ -112,10 +112,12 @@ QStringList listing(const print::RecordingPage &page)
         // A text measured right before it was printed is right-aligned or centred.
         const bool measured = i > 0 && ops[i - 1].kind == Kind::TextWidth && ops[i - 1].text == op.text;
         const double width = measured ? ops[i - 1].x : 0;
-        const bool centred = measured && std::abs(op.x - (10 - width) / 2) < 1e-4;
+        // Centred on a landscape line of 10 inches, or on the printable width of a portrait page.
+        const double middle = op.x + width / 2;
+        const bool centred = measured && (std::abs(middle - 5) < 1e-4 || std::abs(middle - 3.9) < 1e-4);
         const QString style = QString(op.font.bold ? "B" : "") + (op.font.italic ? "I" : "") + (op.font.underline ? "U" : "");
         lines << QStringLiteral("text %1 %2 %3 %4 %5 %6 \"%7\"")
-                     .arg(centred ? "C" : measured ? "R" : "L", n(centred ? 5 : op.x + width), n(op.y), op.font.name,
+                     .arg(centred ? "C" : measured ? "R" : "L", n(centred ? middle : op.x + width), n(op.y), op.font.name,
                          QString::number(op.font.points), style.isEmpty() ? "-" : style, op.text);
     }
     return lines;
@@ -138,6 +140,7 @@ QStringList pdfDiffers(const QString &pdfFile, const QStringList &listing)
     pdftotext.waitForFinished(30000);
     QString html = QString::fromUtf8(pdftotext.readAllStandardOutput());
     html.replace("&amp;", "&").replace("&apos;", "'").replace("&quot;", "\"");
+    html.replace(QChar(0xFB01), "fi").replace(QChar(0xFB02), "fl"); // ligatures the font drew
     QList<QRegularExpressionMatch> pages, words; // pages, then each word's box and text
     for (auto p = QRegularExpression(R"re(<page width="([\d.]+)" height="([\d.]+)">)re").globalMatch(html); p.hasNext();)
         pages << p.next();

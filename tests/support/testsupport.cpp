@@ -27,7 +27,7 @@ void SheetTest::cleanup()
 QWidget *SheetTest::openSheet(const QString &name)
 {
     const QHash<QString, QString> openers = { { "Form1", "cmdcalgs" }, { "Form2", "cmdcalhr" },
-        { "Form4", "cmdcalhp" }, { "frmreb88", "cmdcalded80" } };
+        { "Form4", "cmdcalhp" }, { "frmreb88", "cmdcalded80" }, { "frmrel89", "cmdcalrel89" } };
     if (openers.contains(name))
         press(main->findChild<QPushButton *>(openers[name]));
     for (QWidget *window : QApplication::topLevelWidgets())

@@ -8,6 +8,7 @@
 #include "sheets/hra/form2.h"
 #include "sheets/house/form4.h"
 #include "sheets/main/frmmain.h"
+#include "sheets/relief/frmrel89.h"
 #include "sheets/salary/form1.h"
 
 #include <QApplication>

@@ -75,6 +75,7 @@ frmmain::frmmain(QWidget *parent)
     cmdcalhr = makeButton(this, QStringLiteral("cmdcalhr"), calc);
     cmdcalhp = makeButton(this, QStringLiteral("cmdcalhp"), calc);
     cmdcalded80 = makeButton(this, QStringLiteral("cmdcalded80"), calc);
+    cmdcalrel89 = makeButton(this, QStringLiteral("cmdcalrel89"), calc);
     cmdcalc = makeButton(this, QStringLiteral("cmdcalc"), QStringLiteral("&Calculate"));
     cmdprint = makeButton(this, QStringLiteral("cmdprint"), QStringLiteral("&Print"));
     cmdexit = makeButton(this, QStringLiteral("cmdexit"), QStringLiteral("E&xit"));
@@ -126,6 +127,8 @@ frmmain::frmmain(QWidget *parent)
     left(3, "lbltpa", QStringLiteral("Transport Allowance"), txttp, nullptr, 20);
     grid->addWidget(txttp, 3, 2);
     right(3, "Label1", QStringLiteral("Relief u/s 89"), txtrel89);
+    grid->addWidget(cmdcalrel89, 3, 8);
+    cmdcalrel89->setAccessibleName(cmdcalrel89->text() + QLatin1Char(' ') + txtrel89->accessibleName());
     left(4, "lblhra", QStringLiteral("House Rent Allowance"), txthra, cmdcalhr, 20);
     grid->addWidget(cmdcalhr, 4, 1);
     grid->addWidget(txthra, 4, 2);
@@ -183,11 +186,11 @@ frmmain::frmmain(QWidget *parent)
                               txtded80, txtnti, txtgtax, txtrel87A, txtrel89, txtntax, txtcess,
                               txtttax, txtdedtax, txtbaltax, txtsurch})
         amount->setMinimumWidth(amountWidth);
-    for (QPushButton *calc : {cmdcalgs, cmdcalhr, cmdcalhp, cmdcalded80})
+    for (QPushButton *calc : {cmdcalgs, cmdcalhr, cmdcalhp, cmdcalded80, cmdcalrel89})
         calc->setSizePolicy(QSizePolicy::Fixed, QSizePolicy::Fixed);
 
     QWidget *order[] = {txtname, cmdcalgs, txtgs, txttp, cmdcalhr, txthra, txtos, cmdcalhp,
-                        cmdcalded80, txtrel89, txtdedtax, cmdcalc, cmdprint, cmdexit, cboage};
+                        cmdcalded80, txtrel89, txtdedtax, cmdcalc, cmdprint, cmdexit, cboage, cmdcalrel89};
     for (size_t i = 0; i + 1 < std::size(order); ++i)
         setTabOrder(order[i], order[i + 1]);
 
@@ -202,6 +205,7 @@ frmmain::frmmain(QWidget *parent)
     connect(cmdcalhr, &QPushButton::clicked, this, &frmmain::cmdcalhr_Click);
     connect(cmdcalhp, &QPushButton::clicked, this, &frmmain::cmdcalhp_Click);
     connect(cmdcalded80, &QPushButton::clicked, this, &frmmain::cmdcalded80_Click);
+    connect(cmdcalrel89, &QPushButton::clicked, this, &frmmain::cmdcalrel89_Click);
     connect(cmdprint, &QPushButton::clicked, this, &frmmain::cmdprint_Click);
     connect(cmdexit, &QPushButton::clicked, this, &frmmain::cmdexit_Click);
 
@@ -250,6 +254,12 @@ void frmmain::takeDeductions(double total)
 {
     fields::writeAmount(txtded80, total);
     txtrel89->setFocus();
+}
+
+void frmmain::takeRelief89(double relief)
+{
+    fields::writeAmount(txtrel89, relief);
+    txtdedtax->setFocus();
 }
 
 void frmmain::showReturnFile(const QString &fileName)
@@ -366,6 +376,11 @@ void frmmain::cmdcalhp_Click()
 void frmmain::cmdcalded80_Click()
 {
     emit deductionsSheetWanted(readAmount(txtmgc->text()));
+}
+
+void frmmain::cmdcalrel89_Click()
+{
+    emit relief89SheetWanted(readAmount(txtnti->text()), tax::AgeGroup(cboage->currentIndex()), txtname->text());
 }
 
 void frmmain::cmdprint_Click()

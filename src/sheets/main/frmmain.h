@@ -5,6 +5,7 @@
 #pragma once
 
 #include "rules/pay.h"
+#include "rules/tax.h"
 
 #include <QDialog>
 #include <array>
@@ -57,6 +58,7 @@ public:
     QPushButton *cmdcalhr = nullptr;
     QPushButton *cmdcalhp = nullptr;
     QPushButton *cmdcalded80 = nullptr;
+    QPushButton *cmdcalrel89 = nullptr; // works out the relief u/s 89 from arrears
     QPushButton *cmdcalc = nullptr;
     QPushButton *cmdprint = nullptr;
     QPushButton *cmdexit = nullptr;
@@ -71,6 +73,7 @@ public:
     void takeHraExemption(double exemption);
     void takeHouseIncome(double income);
     void takeDeductions(double total);
+    void takeRelief89(double relief);
 
     // The file of the return in use, shown at the foot of the sheet.
     void showReturnFile(const QString &fileName);
@@ -84,6 +87,7 @@ signals:
     void hraSheetWanted(double basicPay, double gradePay, double dearness, double hraDrawn);
     void houseSheetWanted();
     void deductionsSheetWanted(double pensionContribution);
+    void relief89SheetWanted(double netTaxableIncome, tax::AgeGroup age, const QString &name);
     void printWanted();
     // The File menu.
     void openWanted();
@@ -107,6 +111,7 @@ private:
     void cmdcalhr_Click();
     void cmdcalhp_Click();
     void cmdcalded80_Click();
+    void cmdcalrel89_Click();
     void cmdprint_Click();
     void cmdexit_Click();
     void Label7_Click();
