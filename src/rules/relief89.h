@@ -18,45 +18,6 @@ inline constexpr int kYears = 9; // 2005-06 to 2013-14
 // A woman is a group of her own only below the senior age, a very senior only from 2011-12.
 enum class Group { General, Woman, Senior, VerySenior };
 
-// The rates of every earlier year: 10%, 20%, 30% above the top of the 20% slab; surcharge.
-inline constexpr double kRate10 = 0.1;
-inline constexpr double kRate20 = 0.2;
-inline constexpr double kRate30 = 0.3;
-inline constexpr double kSurchargeRate = 0.1;
-
-// The ages of the groups in 2014-15, reached by 31 March 2015.
-inline constexpr int kSeniorAge201415 = 60;
-inline constexpr int kVerySeniorAge201415 = 80;
-
-// One earlier year. A slab that lies below a group's nil limit does not apply to it. A group
-// the year does not have carries the nil limit of the group its members fall in.
-struct YearRules
-{
-    std::array<double, 4> nilLimit; // by Group
-    int seniorAge;
-    int verySeniorAge; // 0: no such group that year
-    double topOf10; // top of the 10% slab
-    double topOf20; // top of the 20% slab; 30% above it
-    double surchargeAbove; // 0: no surcharge
-    double rebate87A; // the most relief u/s 87A; 0: no such relief
-    double rebateIncomeLimit; // 87A only up to this total income
-};
-
-// clang-format off
-inline constexpr std::array<YearRules, kYears> kYearRules { {
-    // General, Woman, Senior, Very senior; senior age; very senior age; slab tops; surcharge; 87A
-    { { 100000, 135000, 185000, 185000 }, 65,  0, 150000,  250000,  1000000,    0,      0 }, // 2005-06
-    { { 100000, 135000, 185000, 185000 }, 65,  0, 150000,  250000,  1000000,    0,      0 }, // 2006-07
-    { { 110000, 145000, 195000, 195000 }, 65,  0, 150000,  250000,  1000000,    0,      0 }, // 2007-08
-    { { 150000, 180000, 225000, 225000 }, 65,  0, 300000,  500000,  1000000,    0,      0 }, // 2008-09
-    { { 160000, 190000, 240000, 240000 }, 65,  0, 300000,  500000,        0,    0,      0 }, // 2009-10
-    { { 160000, 190000, 240000, 240000 }, 65,  0, 500000,  800000,        0,    0,      0 }, // 2010-11
-    { { 180000, 190000, 250000, 500000 }, 60, 80, 500000,  800000,        0,    0,      0 }, // 2011-12
-    { { 200000, 200000, 250000, 500000 }, 60, 80, 500000, 1000000,        0,    0,      0 }, // 2012-13
-    { { 200000, 200000, 250000, 500000 }, 60, 80, 500000, 1000000, 10000000, 2000, 500000 }, // 2013-14
-} };
-// clang-format on
-
 // "2005-06" for row 0.
 QString yearName(int row);
 

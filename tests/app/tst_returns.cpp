@@ -14,6 +14,8 @@ private slots:
     void everyControlThereAndBack();
     void refusedFiles_data();
     void refusedFiles();
+    void limits_data();
+    void limits();
     void failedSaves();
     void whereTheDialogsStart();
     void changedReturnAtTheEnd_data();
@@ -61,11 +63,9 @@ void tst_returns::refusedFiles_data()
         other format     | {"format": "other", "version": 1, "year": "2014-15", "sheets": {}}                                 | its "format" is not "morvel-return"
         later version    | {"format": "morvel-return", "version": 2, "year": "2014-15", "sheets": {}}                         | a later version of Morvel wrote it
         another year     | {"format": "morvel-return", "version": 1, "year": "2015-16", "sheets": {}}                         | not a return of the year 2014-15
-        over 1 MiB       | big                                                                                                | larger than 1 MiB
         unknown sheet    | {"format": "morvel-return", "version": 1, "year": "2014-15", "sheets": {"Form3": {}}}              | does not have, "Form3"
         unknown control  | {"format": "morvel-return", "version": 1, "year": "2014-15", "sheets": {"frmmain": {"txtgs": "5", "txtx": "1"}}} | no control "txtx"
         not a text       | {"format": "morvel-return", "version": 1, "year": "2014-15", "sheets": {"frmmain": {"txtgs": 5}}}  | is not a text
-        text too long    | long                                                                                               | longer than 10000 characters
         no such choice   | {"format": "morvel-return", "version": 1, "year": "2014-15", "sheets": {"frmmain": {"cboage": "90"}}} | none of its choices
         tick not 1 or 0  | {"format": "morvel-return", "version": 1, "year": "2014-15", "sheets": {"Form1": {"chkinc": "yes"}}} | neither "1" nor "0"
         two options      | {"format": "morvel-return", "version": 1, "year": "2014-15", "sheets": {"Form4": {"optso": "1", "optrent": "1"}}} | do not say which one is chosen
@@ -78,15 +78,37 @@ void tst_returns::refusedFiles()
     testsupport::type(main->txtgs, "533080");
     testsupport::type(openSheet("Form4")->findChild<QLineEdit *>("txtarv"), "120000");
     const returnformat::Sheets before = forms->sheets();
-    const QByteArray start = R"({"format": "morvel-return", "version": 1, "year": "2014-15", "sheets": {"frmmain": {"txtgs": ")";
-    const QByteArray bytes = file == "big" ? start + QByteArray(1024 * 1024, '1') + "\"}}}"
-        : file == "long"                   ? start + QByteArray(10001, '1') + "\"}}}"
-                                           : file.toUtf8();
-    forms->openReturnFile(file.isEmpty() ? m_temp.filePath("none.morvel") : testsupport::write(m_temp.filePath("refused.morvel"), bytes));
+    forms->openReturnFile(file.isEmpty() ? m_temp.filePath("none.morvel") : testsupport::write(m_temp.filePath("refused.morvel"), file.toUtf8()));
     const QStringList told = takeMessages();
     QVERIFY2(told.size() == 1 && told[0].startsWith("The return \"") && told[0].contains(why), qPrintable(told.join('|')));
     QCOMPARE(forms->sheets(), before);
     QVERIFY(forms->returnFile().isEmpty());
+}
+
+void tst_returns::limits_data()
+{
+    // A file padded with blanks to a size, or holding a name of a length; why it is refused
+    // (nothing: it opens).
+    testsupport::table(R"(
+        1 MiB exactly     | size | 1048576 |
+        a byte over 1 MiB | size | 1048577 | larger than 1 MiB
+        10000 characters  | text | 10000   |
+        10001 characters  | text | 10001   | longer than 10000 characters
+    )");
+}
+
+void tst_returns::limits()
+{
+    const auto [what, size, why] = testsupport::cells<3>();
+    const qsizetype n = size.toLongLong();
+    QByteArray bytes = R"({"format": "morvel-return", "version": 1, "year": "2014-15", "sheets": {"frmmain": {"txtname": ")"
+        + QByteArray(what == "text" ? n : 1, 'R') + "\"}}}";
+    if (what == "size")
+        bytes += QByteArray(n - bytes.size(), ' ');
+    forms->openReturnFile(testsupport::write(m_temp.filePath("limit.morvel"), bytes));
+    const QStringList told = takeMessages();
+    QVERIFY2(why.isEmpty() ? told.isEmpty() : told.size() == 1 && told[0].contains(why), qPrintable(told.join('|')));
+    QCOMPARE(main->txtname->text().size(), why.isEmpty() ? (what == "text" ? n : 1) : 0);
 }
 
 void tst_returns::failedSaves()

@@ -1,9 +1,12 @@
 # Plausible faults, one at a time, for tools/mutants/sample.py. Each names its folder, the
 # file, one exact piece of text that occurs there once, and what to put in its place. Spread
 # over the folders of src/ by how much logic each holds; add one when a rule is added.
+import os
+import re
 from collections import namedtuple
 
 Fault = namedtuple("Fault", "id path old new")
+ROOT = os.path.dirname(os.path.dirname(os.path.dirname(os.path.abspath(__file__))))
 
 FAULTS = [
     # --- app: start-up, the one instance of each window, ending the run
@@ -204,4 +207,171 @@ FAULTS = [
           "if (fields::readAmount(fields.mainSurch) != 0) {", "if (false) {"),
     Fault("print/age-note-for-everyone", "src/app/statements.cpp",
           "if (main.cboage->currentIndex() > 0)", "if (true)"),
+
+    # --- a box read for its neighbour in each sheet's Calculate, and in the hand-backs
+    Fault("main/box-hra-read-as-transport", "src/sheets/main/frmmain.cpp",
+          "readAmount(txttp->text()) + readAmount(txthra->text())",
+          "readAmount(txttp->text()) + readAmount(txttp->text())"),
+    Fault("main/box-gross-read-as-other-sources", "src/sheets/main/frmmain.cpp",
+          "readAmount(txtgs->text()) - readAmount(txtexall->text())",
+          "readAmount(txtos->text()) - readAmount(txtexall->text())"),
+    Fault("main/box-other-sources-read-as-house", "src/sheets/main/frmmain.cpp",
+          "                       + readAmount(txtos->text()),",
+          "                       + readAmount(txthp->text()),"),
+    Fault("main/box-deductions-read-as-house", "src/sheets/main/frmmain.cpp",
+          "readAmount(txtgti->text()) - readAmount(txtded80->text())",
+          "readAmount(txtgti->text()) - readAmount(txthp->text())"),
+    Fault("main/box-relief89-read-as-tax-deducted", "src/sheets/main/frmmain.cpp",
+          "                               readAmount(txtrel89->text())),",
+          "                               readAmount(txtdedtax->text())),"),
+    Fault("main/box-tax-deducted-read-as-relief89", "src/sheets/main/frmmain.cpp",
+          "readAmount(txtttax->text()) - readAmount(txtdedtax->text())",
+          "readAmount(txtttax->text()) - readAmount(txtrel89->text())"),
+    Fault("main/box-hra-sheet-gets-da-as-grade-pay", "src/sheets/main/frmmain.cpp",
+          "emit hraSheetWanted(readHidden(txtbp), readHidden(txtnpa), readHidden(txtda), readHidden(txthrr));",
+          "emit hraSheetWanted(readHidden(txtbp), readHidden(txtda), readHidden(txtda), readHidden(txthrr));"),
+    Fault("main/box-salary-da-written-as-hra", "src/sheets/main/frmmain.cpp",
+          "    fields::writeAmount(txtda, figures.dearness);\n",
+          "    fields::writeAmount(txtda, figures.hraReceived);\n"),
+    Fault("salary/box-da-of-the-next-month", "src/sheets/salary/form1.cpp",
+          "pay::dearnessAllowance(pay::periodOfRow(i), basic(i), grade(i)),",
+          "pay::dearnessAllowance(pay::periodOfRow(i), basic(std::min(i + 1, kRows - 1)), grade(i)),"),
+    Fault("salary/box-hra-of-the-previous-month", "src/sheets/salary/form1.cpp",
+          "pay::houseRentAllowance(*cls, basic(i), grade(i)),",
+          "pay::houseRentAllowance(*cls, basic(i), grade(i - 1)),"),
+    Fault("salary/box-tier-by-basic-as-grade", "src/sheets/salary/form1.cpp",
+          "pay::transportTier(*cls, basic(i), grade(i))",
+          "pay::transportTier(*cls, basic(i), basic(i))"),
+    Fault("salary/box-pension-of-the-previous-da", "src/sheets/salary/form1.cpp",
+          "const double dearness = readAmount(txtda[i]->text());",
+          "const double dearness = readAmount(txtda[std::max(i - 1, 0)]->text());"),
+    Fault("salary/box-increment-of-may", "src/sheets/salary/form1.cpp",
+          "pay::increment(basic(pay::kJuneRow), grade(pay::kJuneRow))",
+          "pay::increment(basic(pay::kJuneRow - 1), grade(pay::kJuneRow))"),
+    Fault("salary/box-row-total-grade-for-basic", "src/sheets/salary/form1.cpp",
+          "total = cell(txtbp[i]) + cell(txtgp[i]) + cell(txtda[i])",
+          "total = cell(txtgp[i]) + cell(txtgp[i]) + cell(txtda[i])"),
+    Fault("salary/box-da-total-handed-as-hra", "src/sheets/salary/form1.cpp",
+          "figures.dearness = readAmount(txtdat->text());",
+          "figures.dearness = readAmount(txthrat->text());"),
+    Fault("hra/box-da-read-as-basic", "src/sheets/hra/form2.cpp",
+          "readInput(txtda, lblda);", "readInput(txtbp, lblda);"),
+    Fault("hra/box-grade-pay-read-as-hra", "src/sheets/hra/form2.cpp",
+          "readInput(txtnpa, Label2);", "readInput(txthra, Label2);"),
+    Fault("hra/box-rent-read-as-hra", "src/sheets/hra/form2.cpp",
+          "readInput(txtRP, lblRP);", "readInput(txthra, lblRP);"),
+    Fault("hra/box-opening-writes-da-as-grade-pay", "src/sheets/hra/form2.cpp",
+          "    fields::writeAmount(txtnpa, gradePay);\n", "    fields::writeAmount(txtnpa, dearness);\n"),
+    Fault("house/box-taxes-read-as-rent", "src/sheets/house/form4.cpp",
+          "readInput(txtptax, lblptax);", "readInput(txtarv, lblptax);"),
+    Fault("house/box-others-read-as-interest", "src/sheets/house/form4.cpp",
+          "readInput(txtoth, lbloth);", "readInput(txtintt, lbloth);"),
+    Fault("deductions/box-employee-nps-read-as-government", "src/sheets/deductions/frmreb88.cpp",
+          "                                                    readAmount(txt80ccdec->text())),",
+          "                                                    readAmount(txt80ccdgc->text())),"),
+    Fault("deductions/box-government-nps-read-as-employee", "src/sheets/deductions/frmreb88.cpp",
+          "                                                   readAmount(txt80ccdgc->text())),",
+          "                                                   readAmount(txt80ccdec->text())),"),
+    Fault("deductions/box-donations-read-as-mediclaim", "src/sheets/deductions/frmreb88.cpp",
+          "                                          readAmount(txt80g->text()),",
+          "                                          readAmount(txt80d->text()),"),
+    Fault("deductions/box-ppf-read-as-lic", "src/sheets/deductions/frmreb88.cpp",
+          "readAmount(txtlic->text()), readAmount(txtppf->text()),",
+          "readAmount(txtlic->text()), readAmount(txtlic->text()),"),
+    Fault("relief/box-arrears-read-as-total-income", "src/sheets/relief/frmrel89.cpp",
+          "{ txtarr[i], &relief89::YearRow::arrears }", "{ txtti[i], &relief89::YearRow::arrears }"),
+    Fault("relief/box-total-income-of-the-next-year", "src/sheets/relief/frmrel89.cpp",
+          "{ { txtti[i], &relief89::YearRow::totalIncome }",
+          "{ { txtti[std::min(i + 1, kYears - 1)], &relief89::YearRow::totalIncome }"),
+    Fault("relief/box-woman-tick-ignored", "src/sheets/relief/frmrel89.cpp",
+          "relief89::groupFor(*birth, chkwoman->isChecked(), i)", "relief89::groupFor(*birth, false, i)"),
+    Fault("relief/box-back-writes-next-box", "src/sheets/main/frmmain.cpp",
+          "    fields::writeAmount(txtrel89, relief);\n", "    fields::writeAmount(txtdedtax, relief);\n"),
+    Fault("print/box-10e-tax-columns-swapped", "src/app/statements.cpp",
+          "relief.txttax1[i]->text(), relief.txttax2[i]->text()",
+          "relief.txttax2[i]->text(), relief.txttax1[i]->text()"),
+
+    # --- every other limit moved by one step of what it limits (a rupee; ten rupees for an
+    # income rounded to tens), or its comparison made to take the limit itself
+    Fault("main/limit-nil-slab", "src/rules/tax.h",
+          "kTaxFreeLimit = 250000;", "kTaxFreeLimit = 250010;"),
+    Fault("main/limit-10-percent-slab", "src/rules/tax.h",
+          "kTopOf10PercentSlab = 500000;", "kTopOf10PercentSlab = 500010;"),
+    Fault("main/limit-20-percent-slab", "src/rules/tax.h",
+          "kTopOf20PercentSlab = 1000000;", "kTopOf20PercentSlab = 1000010;"),
+    Fault("main/limit-87A-income", "src/rules/tax.h",
+          "kRelief87AIncomeLimit = 500000;", "kRelief87AIncomeLimit = 500010;"),
+    Fault("main/limit-87A-largest", "src/rules/tax.h",
+          "kLargestRelief87A = 2000;", "kLargestRelief87A = 2001;"),
+    Fault("main/limit-senior-nil-slab", "src/rules/tax.h",
+          "kSlabsSenior { 300000, 20000, 120000 };", "kSlabsSenior { 300010, 20000, 120000 };"),
+    Fault("main/limit-very-senior-nil-slab", "src/rules/tax.h",
+          "kSlabsVerySenior { 500000, 0, 100000 };", "kSlabsVerySenior { 500010, 0, 100000 };"),
+    Fault("main/limit-surcharge", "src/rules/tax.h",
+          "kSurchargeThreshold = 10000000;", "kSurchargeThreshold = 10000010;"),
+    Fault("salary/limit-tier-2-grade-pay", "src/rules/pay.h",
+          "kTier2GradePay = 4200;", "kTier2GradePay = 4201;"),
+    Fault("salary/limit-tier-3-basic-pay", "src/rules/pay.h",
+          "kTier3BasicPay = 7440;", "kTier3BasicPay = 7441;"),
+    Fault("salary/limit-transport-exempt", "src/rules/pay.h",
+          "kTpaExemptPerMonth = 800;", "kTpaExemptPerMonth = 801;"),
+    Fault("hra/limit-eleven-characters", "src/sheets/hra/form2.h",
+          "kInputMaxLength = 10;", "kInputMaxLength = 11;"),
+    Fault("house/limit-ceiling-before-1999", "src/rules/houseproperty.h",
+          "kInterestCeilingBefore1999 = 30000;", "kInterestCeilingBefore1999 = 30001;"),
+    Fault("house/limit-ceiling-after-1999", "src/rules/houseproperty.h",
+          "kInterestCeilingAfter1999 = 200000;", "kInterestCeilingAfter1999 = 200001;"),
+    Fault("deductions/limit-savings-ceiling", "src/rules/deductions.h",
+          "kSavingsCeiling = 150000;", "kSavingsCeiling = 150001;"),
+    Fault("deductions/limit-80ccf-ceiling", "src/rules/deductions.h",
+          "kInfraBondsCeiling = 20000;", "kInfraBondsCeiling = 20001;"),
+    Fault("deductions/limit-mediclaim-ceiling", "src/rules/deductions.h",
+          "kMediclaimCeiling = 30000;", "kMediclaimCeiling = 30001;"),
+    Fault("app/limit-largest-file", "src/app/returnformat.cpp",
+          "if (bytes.size() > kLargestFile)", "if (bytes.size() >= kLargestFile)"),
+    Fault("app/limit-longest-text", "src/app/returnformat.cpp",
+          "if (control->toString().size() > kLongestText)", "if (control->toString().size() >= kLongestText)"),
+    Fault("relief/limit-last-day-of-the-year", "src/sheets/relief/frmrel89.cpp",
+          "const QDate kLastDayOf201415(2015, 3, 31);", "const QDate kLastDayOf201415(2015, 3, 30);"),
+    Fault("relief/limit-arrears-up-to-the-income", "src/sheets/relief/frmrel89.cpp",
+          "if (arrears > netTaxableIncome) {", "if (arrears >= netTaxableIncome) {"),
+    Fault("relief/limit-pan-eleven-characters", "src/sheets/relief/frmrel89.cpp",
+          "return input.size() <= 10 ? Acceptable : Invalid;", "return input.size() <= 11 ? Acceptable : Invalid;"),
+    Fault("relief/limit-age-on-2-april", "src/rules/relief89.cpp",
+          "(birth.month() == 4 && birth.day() > 1)", "(birth.month() == 4 && birth.day() > 2)"),
+    Fault("relief/limit-senior-age-2014-15", "src/rules/relief89.cpp",
+          "kSeniorAge201415 = 60;", "kSeniorAge201415 = 61;"),
+    Fault("relief/limit-very-senior-age-2014-15", "src/rules/relief89.cpp",
+          "kVerySeniorAge201415 = 80;", "kVerySeniorAge201415 = 81;"),
+    Fault("relief/limit-87A-income-2013-14", "src/rules/relief89.cpp",
+          "if (n > rules.rebateIncomeLimit)", "if (n >= rules.rebateIncomeLimit)"),
 ]
+
+
+def _earlier_year_limits():
+    """Each limit of each earlier year's line in the table of years moved by ten rupees (an
+    age by a year), one at a time: nil limits by group, slab tops, surcharge, 87A."""
+    path = "src/rules/relief89.cpp"
+    with open(os.path.join(ROOT, path), encoding="utf-8") as f:
+        lines = [l for l in f.read().splitlines() if re.search(r"}, // 20\d\d-\d\d$", l)]
+    names = ["general-nil", "woman-nil", "senior-nil", "very-senior-nil", "senior-age",
+             "very-senior-age", "10-percent-top", "20-percent-top", "surcharge", "87A-largest",
+             "87A-income"]
+    faults = []
+    for line in lines:
+        year = line.rsplit("// ", 1)[1]
+        numbers = list(re.finditer(r"\d+", line.split("//")[0]))
+        for k, name in enumerate(names):
+            value = int(numbers[k].group())
+            very_senior_year = int(numbers[5].group()) > 0
+            if value == 0 or (name == "very-senior-nil" and not very_senior_year):
+                continue  # no such limit that year; the group is taxed as a senior
+            step = 1 if "age" in name or name == "87A-largest" else 10
+            start, end = numbers[k].span()
+            faults.append(Fault(f"relief/limit-{year}-{name}", path, line,
+                                line[:start] + str(value + step) + line[end:]))
+    return faults
+
+
+FAULTS += _earlier_year_limits()
+

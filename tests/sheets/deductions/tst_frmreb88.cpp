@@ -17,11 +17,15 @@ void tst_frmreb88::totals_data()
     // Boxes typed, then the 80C total, 80C+80CCC+80CCD, 80CCF and the grand total shown.
     testsupport::table(R"(
         GPF and LIC               | txtgpf=60000 txtlic=40000                                       | 100000 100000 0 100000
-        over the ceiling          | txtgpf=150000 txtnsci=50000 txt80ccdec=10000 txt80ccdgc=10000   | 200000 160000 0 160000
-        exactly at the ceiling    | txtppf=145000 txt80ccdec=5000 txt80ccdgc=5000                   | 145000 155000 0 155000
+        over the ceiling          | txtgpf=150000 txtnsci=50000 txt80ccdec=10000 txt80ccdgc=14000   | 200000 164000 0 164000
+        a rupee over the ceiling  | txtppf=145000 txt80ccdec=5001 txt80ccdgc=7000                   | 145000 157000 0 157000
+        exactly at the ceiling    | txtppf=145000 txt80ccdec=5000 txt80ccdgc=7000                   | 145000 157000 0 157000
+        a rupee under the ceiling | txtppf=145000 txt80ccdec=4999 txt80ccdgc=7000                   | 145000 156999 0 156999
         every item counts once    | txtgpf=1 txtgis=2 txthba=4 txtlic=8 txtppf=16 txtnsc=32 txtnsci=64 txttf1=128 txttf2=256 txtinf=512 txtos=1024 txt80ccc=2048 txt80ccf=4096 txt80d=8192 txt80g=16384 txtoth=32768 | 2047 4095 4096 65535
         80CCF cut back to 20000   | txt80ccf=25000                                                  | 0 0 20000 20000
+        80CCF a rupee over        | txt80ccf=20001                                                  | 0 0 20000 20000
         80CCF at 20000            | txt80ccf=20000                                                  | 0 0 20000 20000
+        80CCF a rupee under       | txt80ccf=19999                                                  | 0 0 19999 19999
         grouping ends the number  | txtlic=1,50,000                                                 | 1 1 0 1
         fraction carried          | txtoth=1234.5                                                   | 0 0 0 1234.5
     )");
@@ -42,6 +46,7 @@ void tst_frmreb88::totals()
 void tst_frmreb88::mediclaimCeiling_data()
 {
     testsupport::table(R"(
+        29999                     | 29999 | no
         30000                     | 30000 | no
         30001                     | 30001 | yes
         35000, at the fifth digit | 35000 | yes

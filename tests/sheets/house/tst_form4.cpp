@@ -18,15 +18,18 @@ void tst_form4::income_data()
     // Rented out, or self occupied with its loan date; rental value, property taxes, interest
     // and others typed; gross income, repairs, total deductions and income shown.
     testsupport::table(R"(
-        let out                      | rented | 120000 12000 150000 0 | 108000 32400 182400 -74400
-        repairs 10.5 to 10           | rented | 35 0 0 0              | 35 10 10 25
-        repairs 7.5 to 8             | rented | 25 0 0 0              | 25 8 8 17
-        no ceiling when let out      | rented | 0 0 250000 0          | 0 0 250000 -250000
-        taxes above the rent         | rented | 1000 2000 0 500       | -1000 -300 200 -1200
-        after 1-4-99, 250000         | after  | 0 0 250000 0          | 0 0 200000 -200000
-        after 1-4-99, at the ceiling | after  | 0 0 200000 0          | 0 0 200000 -200000
-        before 1-4-99, at the ceiling| before | 0 0 30000 0           | 0 0 30000 -30000
-        before 1-4-99, 30001         | before | 0 0 30001 0           | 0 0 30000 -30000
+        let out                      | rented | 120000 12000 150000 3000 | 108000 32400 185400 -77400
+        repairs 10.5 to 10           | rented | 45 10 7 3                | 35 10 20 15
+        repairs 7.5 to 8             | rented | 40 15 6 2                | 25 8 16 9
+        no ceiling when let out      | rented | 300 100 250000 50        | 200 60 250110 -249910
+        taxes above the rent         | rented | 1000 2000 40 500         | -1000 -300 240 -1240
+        after 1-4-99, 250000         | after  | 0 0 250000 0             | 0 0 200000 -200000
+        after 1-4-99, a rupee over   | after  | 0 0 200001 0             | 0 0 200000 -200000
+        after 1-4-99, at the ceiling | after  | 0 0 200000 0             | 0 0 200000 -200000
+        after 1-4-99, a rupee under  | after  | 0 0 199999 0             | 0 0 199999 -199999
+        before 1-4-99, 30001         | before | 0 0 30001 0              | 0 0 30000 -30000
+        before 1-4-99, at the ceiling| before | 0 0 30000 0              | 0 0 30000 -30000
+        before 1-4-99, 29999         | before | 0 0 29999 0              | 0 0 29999 -29999
     )");
 }
 

@@ -19,10 +19,11 @@ void tst_form2::exemption_data()
         excess equal to HRA    | 300000 50000 350000 180000 250000 | 700000 180000
         rent below a tenth     | 300000 50000 350000 180000 50000  | 700000 0
         no HRA drawn           | 300000 50000 350000 0 240000      | 700000 0
-        tenth 30000.5 to 30000 | 300005 0 0 100000 100000          | 300005 70000
-        tenth 30001.5 to 30002 | 300015 0 0 100000 100000          | 300015 69998
-        rent not a number      | 1000 0 0 500 12a                  | txtRP Rent Paid (Annual)
-        DA a lone point        | 1000 0 . 500 0                    | txtda Dearness Allow.
+        tenth 30000.5 to 30000 | 200005 40000 60000 100000 120000  | 300005 90000
+        tenth 30001.5 to 30002 | 200015 40000 60000 110000 100000  | 300015 69998
+        ten digits, not eleven | 300000 50000 350000 9999999999 10000000001 | 700000 999930000
+        rent not a number      | 1000 200 300 500 12a              | txtRP Rent Paid (Annual)
+        DA a lone point        | 1000 200 . 500 700                | txtda Dearness Allow.
     )");
 }
 

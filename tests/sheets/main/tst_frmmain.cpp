@@ -26,6 +26,7 @@ void tst_frmmain::calculate_data()
     // and what the user is told (only when a figure is too large to work out).
     testsupport::table(R"(
         fresh sheet                | Below 60     | 0 0 0 0 0 0             | 0       | 0      | 0 0 0 0 0 0 0 0 0 0 0
+        every box its own          | Below 60     | 712345 9600 41234 5678 1234 23456 | -74400 | 123456 | 50834 661511 592789 469330 21933 2000 18699 0 561 19260 -4196
         income heads               | Below 60     | 600000 9600 0 5000 0 0  | -150000 | 100000 | 9600 590400 445400 345400 9540 2000 7540 0 226 7766 7766
         250000 is nil              | Below 60     | 250000 0 0 0 0 0        | 0       | 0      | 0 250000 250000 250000 0 0 0 0 0 0 0
         250010                     | Below 60     | 250010 0 0 0 0 0        | 0       | 0      | 0 250010 250010 250010 1 1 0 0 0 0 0

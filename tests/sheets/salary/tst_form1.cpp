@@ -39,7 +39,8 @@ void tst_form1::copyDown()
 void tst_form1::rules_data()
 {
     // The classes (HRA, transport, pension scheme), whether the increment is worked out, and
-    // the pay typed into Jan 14, which runs down every month. Every computed cell first shows
+    // the pay typed into Jan 14, which runs down every month (then any later month typed, as
+    // "txtbp(3)=15200", which runs down from there). Every computed cell first shows
     // "99", so a cell that a rule leaves alone keeps it. Checked: basic pay of Jul 14, then
     // DA, HRA, transport and MGC of Jan 14 (arrears), Mar 14 and Jul 14, "/" between them.
     testsupport::table(R"(
@@ -49,6 +50,8 @@ void tst_form1::rules_data()
         increment exactly 630     | Z A/A-1 N | yes | 15600 5400 | 16230 / 2100 21000 23144 / 2100 2163 / 320 6400 6624 / 0 0 0
         grade pay 5399: tier 2    | NA Oth. N | no  | 20000 5399 | 20000 / 2540 25399 27177 / 0 0 / 80 1600 1656 / 0 0 0
         grade pay 5400: tier 1    | NA Oth. N | no  | 20000 5400 | 20000 / 2540 25400 27178 / 0 0 / 160 3200 3312 / 0 0 0
+        months of their own       | X A/A-1 Y | no  | 15000 2400 txtbp(1)=15050 txtgp(1)=2450 txtbp(2)=15100 txtgp(2)=2500 txtbp(3)=15200 txtgp(3)=2600 txtbp(5)=15400 txtgp(5)=2800 txtbp(6)=15600 txtgp(6)=2920 txtbp(7)=15800 txtgp(7)=3000 | 15600 / 1740 17600 19816 / 5280 5556 / 160 3200 3312 / 174 3520 3834
+        grade pay 4200: tier 2    | X A/A-1 N | no  | 7000 4200  | 7000 / 1120 11200 11984 / 3360 3360 / 160 3200 3312 / 0 0 0
         basic 7440: tier 3        | X A/A-1 N | no  | 7440 4199  | 7440 / 1164 11639 12454 / 3492 3492 / 160 3200 3312 / 0 0 0
         arrears of 7440 and 2800  | X A/A-1 N | no  | 7440 2800  | 7440 / 1024 10240 10957 / 3072 3072 / 160 3200 3312 / 0 0 0
         basic 7439: tier 4        | X A/A-1 N | no  | 7439 1800  | 7439 / 924 9239 9886 / 2772 2772 / 60 1200 1242 / 0 0 0
@@ -66,7 +69,9 @@ void tst_form1::rules()
     const auto [classes, increment, pay, expected] = testsupport::cells<4>();
     Form1 *salary = static_cast<Form1 *>(openSheet("Form1"));
     QVERIFY(salary);
-    testsupport::fill(salary, "cboclass1 cboclass3 cbonps txtbp(0) txtgp(0)", classes + ' ' + pay);
+    testsupport::fill(salary, "cboclass1 cboclass3 cbonps txtbp(0) txtgp(0)", classes + ' ' + pay.section(' ', 0, 1));
+    for (const QString &month : pay.split(' ').mid(2))
+        testsupport::fill(salary, month.section('=', 0, 0), month.section('=', 1));
     salary->chkinc->setChecked(increment == "yes");
     for (QLineEdit *cell : salary->findChildren<QLineEdit *>(QRegularExpression("^txt(hra|tpa2|mgc)\\(")))
         fields::writeText(cell, "99");
