@@ -59,6 +59,11 @@ void nameField(QWidget *field, const QString &caption)
     field->setAccessibleName(spokenCaption(caption));
 }
 
+QString elementName(const char *array, int index)
+{
+    return QStringLiteral("%1(%2)").arg(QLatin1String(array)).arg(index);
+}
+
 QLabel *makeLabel(QWidget *parent, const QString &name, const QString &caption)
 {
     auto *label = new QLabel(caption, parent);

@@ -10,6 +10,9 @@ class QWidget;
 
 namespace fields {
 
+// The name of a member of a control array, "txtbp(3)".
+QString elementName(const char *array, int index);
+
 // A label or a button named `name` (its objectName) with its caption.
 QLabel *makeLabel(QWidget *parent, const QString &name, const QString &caption);
 QPushButton *makeButton(QWidget *parent, const QString &name, const QString &caption);

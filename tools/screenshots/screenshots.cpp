@@ -14,6 +14,7 @@
 #include "sheets/house/form4.h"
 #include "sheets/hra/form2.h"
 #include "sheets/main/frmmain.h"
+#include "sheets/relief/frmrel89.h"
 #include "sheets/salary/form1.h"
 
 #include <QApplication>
@@ -97,6 +98,22 @@ bool fillWorkedExample(Forms &forms)
         && type(main->txtdedtax, QStringLiteral("12000")) && press(main->cmdcalc);
 }
 
+// Relief u/s 89 in a run of its own: a net taxable income of 9,00,000 with arrears of 1,00,000
+// that belong to 2012-13, whose total income was 4,00,000.
+bool fillReliefExample(Forms &forms)
+{
+    frmmain *main = forms.mainSheet();
+    Forms::present(main);
+    if (!type(main->txtname, QStringLiteral("R. K. Sharma")) || !type(main->txtgs, QStringLiteral("900000"))
+        || !press(main->cmdcalc) || !press(main->cmdcalrel89))
+        return false;
+    frmrel89 *relief = forms.reliefSheet();
+    return type(relief->txtdob, QStringLiteral("15/08/1970")) && type(relief->txtpan, QStringLiteral("ABCPS1234K"))
+        && type(relief->txtaddr, QStringLiteral("12 Rajpath, New Delhi 110001"))
+        && type(relief->txtti[7], QStringLiteral("400000")) && type(relief->txtarr[7], QStringLiteral("100000"))
+        && press(relief->cmdcalc);
+}
+
 // Eight bits a pixel and the strongest compression (quality 0) keep the pictures small;
 // the windows have few colours.
 bool save(QWidget *window, const QDir &folder, const QString &file)
@@ -167,5 +184,13 @@ int main(int argc, char *argv[])
         && save(forms.deductionsSheet(), folder, QStringLiteral("deductions.png"))
         && save(forms.mainSheet(), folder, QStringLiteral("main-sheet.png"));
     ok = ok && renderStatements(forms, folder);
+
+    Forms reliefRun;
+    reliefRun.programEnder = [] {};
+    ok = ok && fillReliefExample(reliefRun) && !messaged
+        && save(reliefRun.reliefSheet(), folder, QStringLiteral("relief-89.png"));
+    const print::Form10EFields form = statements::form10eFields(*reliefRun.reliefSheet());
+    ok = ok && print::renderToPdf(folder.filePath(QStringLiteral("form-10e.pdf")), QStringLiteral("Form 10E"),
+                   [&](print::Page &page) { return drawForm10E(page, form); });
     return ok ? 0 : 1;
 }

@@ -22,11 +22,6 @@ namespace {
 // The last day of the year whose tax the sheet relieves: nobody born later has arrears.
 const QDate kLastDayOf201415(2015, 3, 31);
 
-QString element(const char *array, int index)
-{
-    return QStringLiteral("%1(%2)").arg(QLatin1String(array)).arg(index);
-}
-
 // A PAN is typed in capitals, whatever the keyboard is set to, and is ten characters long.
 class PanValidator : public QValidator
 {
@@ -91,29 +86,29 @@ frmrel89::frmrel89(QWidget *parent)
     labelled(1, 4, "lblpan", QStringLiteral("PA&N"), txtpan, 2);
     labelled(2, 0, "lbladdr", QStringLiteral("Add&ress"), txtaddr, 5);
 
-    const char *const headings[] = { "Year", "Total Income", "Arrears", "Total Income with Arrears",
-        "Tax on Total Income", "Tax on Income with Arrears", "Difference" };
+    const char *const headings[] = { "Year", "Total Income", "Arrears", "Total Income\nwith Arrears",
+        "Tax on\nTotal Income", "Tax on Income\nwith Arrears", "Difference" };
     for (int column = 0; column < int(std::size(headings)); ++column) {
-        QLabel *heading = makeLabel(this, element("lblhead", column), QString::fromLatin1(headings[column]));
-        heading->setWordWrap(true);
+        QLabel *heading = makeLabel(this, fields::elementName("lblhead", column), QString::fromLatin1(headings[column]));
         heading->setAlignment(Qt::AlignCenter);
         grid->addWidget(heading, 3, column);
     }
     for (int i = 0; i < kYears; ++i) {
-        lblyear[i] = makeLabel(this, element("lblyear", i), relief89::yearName(i));
-        txtti[i] = makeAmountField(this, element("txtti", i));
-        txtarr[i] = makeAmountField(this, element("txtarr", i));
-        txtinc[i] = makeComputedField(this, element("txtinc", i));
-        txttax1[i] = makeComputedField(this, element("txttax1", i));
-        txttax2[i] = makeComputedField(this, element("txttax2", i));
-        txtdiff[i] = makeComputedField(this, element("txtdiff", i));
+        lblyear[i] = makeLabel(this, fields::elementName("lblyear", i), relief89::yearName(i));
+        txtti[i] = makeAmountField(this, fields::elementName("txtti", i));
+        txtarr[i] = makeAmountField(this, fields::elementName("txtarr", i));
+        txtinc[i] = makeComputedField(this, fields::elementName("txtinc", i));
+        txttax1[i] = makeComputedField(this, fields::elementName("txttax1", i));
+        txttax2[i] = makeComputedField(this, fields::elementName("txttax2", i));
+        txtdiff[i] = makeComputedField(this, fields::elementName("txtdiff", i));
         QWidget *cells[] = { lblyear[i], txtti[i], txtarr[i], txtinc[i], txttax1[i], txttax2[i], txtdiff[i] };
         for (int column = 0; column < int(std::size(cells)); ++column)
             grid->addWidget(cells[column], 4 + i, column);
         fields::nameField(txtti[i], totalIncomeCaption(i));
         fields::nameField(txtarr[i], arrearsCaption(i));
         for (int column = 3; column < int(std::size(headings)); ++column)
-            fields::nameField(cells[column], QString::fromLatin1(headings[column]) + ' ' + relief89::yearName(i));
+            fields::nameField(cells[column], QString::fromLatin1(headings[column]).replace('\n', ' ') + ' '
+                    + relief89::yearName(i));
     }
 
     txtexcl = makeComputedField(this, QStringLiteral("txtexcl"));
@@ -136,16 +131,15 @@ frmrel89::frmrel89(QWidget *parent)
     };
     int row = 4 + kYears;
     for (const auto &[caption, field] : items) {
-        QLabel *label = makeLabel(this, element("lblitem", row - 4 - kYears + 1), QString::fromLatin1(caption));
+        QLabel *label = makeLabel(this, fields::elementName("lblitem", row - 4 - kYears + 1), QString::fromLatin1(caption));
         grid->addWidget(label, row, 0, 1, 6);
         grid->addWidget(field, row, 6);
         fields::labelField(label, field);
         ++row;
     }
     QLabel *note = makeLabel(this, QStringLiteral("lblnote"),
-        QStringLiteral("Arrears of years before 2005-06 are not worked out here: work out their relief by hand "
+        QStringLiteral("Arrears of years before 2005-06 are not worked out here: work out their relief by hand\n"
                        "and type it into the main sheet's box \"Relief u/s 89\"."));
-    note->setWordWrap(true);
     grid->addWidget(note, row++, 0, 1, 7);
 
     cmdcalc = makeButton(this, QStringLiteral("cmdcalc"), QStringLiteral("&Calculate"));

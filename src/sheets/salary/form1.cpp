@@ -67,11 +67,6 @@ private:
     bool m_reactAfterClick = false;
 };
 
-QString element(const char *array, int index)
-{
-    return QStringLiteral("%1(%2)").arg(QLatin1String(array)).arg(index);
-}
-
 void setGrey(QLineEdit *field)
 {
     QPalette palette = field->palette();
@@ -123,15 +118,15 @@ Form1::Form1(QWidget *parent)
     chkinc->setChecked(true);
 
     for (int i = 0; i < kRows; ++i) {
-        Label1[i] = makeLabel(this, element("Label1", i), QString::fromLatin1(kMonthLabels[i]));
-        txtbp[i] = makeAmountField(this, element("txtbp", i));
-        txtgp[i] = makeAmountField(this, element("txtgp", i));
-        txtda[i] = makeComputedField(this, element("txtda", i));
+        Label1[i] = makeLabel(this, fields::elementName("Label1", i), QString::fromLatin1(kMonthLabels[i]));
+        txtbp[i] = makeAmountField(this, fields::elementName("txtbp", i));
+        txtgp[i] = makeAmountField(this, fields::elementName("txtgp", i));
+        txtda[i] = makeComputedField(this, fields::elementName("txtda", i));
         if (i >= pay::kFirstCurrentRow)
-            txthra[i] = makeComputedField(this, element("txthra", i));
-        txttpa2[i] = makeComputedField(this, element("txttpa2", i));
-        txtmgc[i] = makeComputedField(this, element("txtmgc", i));
-        txtttl[i] = makeComputedField(this, element("txtttl", i));
+            txthra[i] = makeComputedField(this, fields::elementName("txthra", i));
+        txttpa2[i] = makeComputedField(this, fields::elementName("txttpa2", i));
+        txtmgc[i] = makeComputedField(this, fields::elementName("txtmgc", i));
+        txtttl[i] = makeComputedField(this, fields::elementName("txtttl", i));
         if (i < pay::kFirstCurrentRow) {
             // The arrears rows: their pay only sets the DA arrears.
             setGrey(txtbp[i]);
@@ -146,7 +141,7 @@ Form1::Form1(QWidget *parent)
     txtmgct = makeComputedField(this, QStringLiteral("txtmgct"));
     txtttlt = makeComputedField(this, QStringLiteral("txtttlt"));
     for (int i = 0; i < kOthers; ++i)
-        txtoth[i] = makeAmountField(this, element("txtoth", i));
+        txtoth[i] = makeAmountField(this, fields::elementName("txtoth", i));
     txtgtotal = makeComputedField(this, QStringLiteral("txtgtotal"));
 
     cmdcal = makeButton(this, QStringLiteral("cmdcal"), QStringLiteral("&Calculate"));
@@ -212,7 +207,7 @@ Form1::Form1(QWidget *parent)
                               QStringLiteral("Annual Figures :-")),
                     firstRow, 9, 1, 2);
     for (int i = 0; i < kOthers; ++i) {
-        QLabel *label = makeLabel(this, element("lbloth", i), QString::fromLatin1(kOtherLabels[i]));
+        QLabel *label = makeLabel(this, fields::elementName("lbloth", i), QString::fromLatin1(kOtherLabels[i]));
         grid->addWidget(label, firstRow + 1 + i, 9);
         txtoth[i]->setFixedWidth(cell);
         grid->addWidget(txtoth[i], firstRow + 1 + i, 10);
