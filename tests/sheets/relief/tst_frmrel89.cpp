@@ -48,7 +48,7 @@ void tst_frmrel89::calculate_data()
         no such day           | Below 60 | 900000 | txtdob txtti(7) txtarr(7) | 31/02/2000 400000 100000 | ! txtdob | holds "31/02/2000", which is not a date (dd/mm/yyyy)
         born after the year   | Below 60 | 900000 | txtdob | 01/04/2015 | ! txtdob | holds "01/04/2015", which is after 31/03/2015
         arrears, no date      | Below 60 | 900000 | txtti(1) txtarr(1) | 200000 5000 | ! txtdob | The box "Date of Birth" is empty
-        PAN in small letters  | Below 60 | 900000 | txtdob txtpan | 15/08/1970 abcde1234f | txtpan txtrelief | ABCDE1234F 0
+        PAN of 11, small      | Below 60 | 900000 | txtdob txtpan | 15/08/1970 abcde1234fg | txtpan txtrelief | ABCDE1234F 0
         PAN without letter    | Below 60 | 900000 | txtdob txtpan | 15/08/1970 ABCDE1234 | ! txtpan | holds "ABCDE1234", which is not a PAN
         arrears over income   | Below 60 | 900000 | txtdob txtti(6) txtarr(6) txtarr(8) | 15/08/1970 100000 900000 10 | ! txtarr(6) | The arrears, 900010 in all, are more than the net taxable income of 2014-15 that includes them, 900000. Please correct the box "Arrears 2011-12"
         another age group     | Below 60 | 900000 | txtdob txtti(7) txtarr(7) | 01/04/1955 400000 100000 | ! txtdob | puts the employee in the age group "60 to 79" for 2014-15, but the main sheet says "Below 60"
