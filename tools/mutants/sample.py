@@ -45,7 +45,8 @@ def copy_tree(source, tree):
             with open(dst, "rb") as f:
                 if f.read() == data:
                     continue
-        shutil.copy2(src, dst)
+        # A fresh time stamp: the source may be older than what the last run built from it.
+        shutil.copy(src, dst)
 
 
 def build(tree, jobs):
