@@ -1,8 +1,10 @@
 #include "app/dialogkeyboard.h"
 
+#include <QAbstractEventDispatcher>
 #include <QApplication>
 #include <QDialog>
 #include <QEvent>
+#include <QKeyEvent>
 #include <QWindow>
 #include <xcb/xcb.h>
 
@@ -18,11 +20,16 @@ QWindow *windowOf(xcb_window_t id)
     return nullptr;
 }
 
-bool blocks(const QWindow *modal, const QWindow *window)
+bool blocks(const QWindow *modal, Qt::WindowModality modality, const QWindow *window)
 {
-    if (window == modal || modal->isAncestorOf(window)) // its own pop-ups and children
+    if (!window || window == modal || modal->isAncestorOf(window)) // its own pop-ups and children
         return false;
-    return modal->modality() == Qt::ApplicationModal || window->isAncestorOf(modal);
+    return modality == Qt::ApplicationModal || window->isAncestorOf(modal);
+}
+
+const xcb_key_press_event_t &keyOf(const QByteArray &bytes) // a release is alike
+{
+    return *reinterpret_cast<const xcb_key_press_event_t *>(bytes.constData());
 }
 
 xcb_connection_t *x11Connection()
@@ -42,26 +49,43 @@ void DialogKeyboard::install()
     instance->setParent(qApp);
     qApp->installNativeEventFilter(instance);
     qApp->installEventFilter(instance);
+    // Before the program waits for more events, every key handed on has been delivered or
+    // dropped.
+    if (QAbstractEventDispatcher *dispatcher = QAbstractEventDispatcher::instance())
+        connect(dispatcher, &QAbstractEventDispatcher::aboutToBlock, instance, [] { instance->m_handedOn.clear(); });
 }
 
+// X sends a key to the window that has the keyboard when it is typed. Typed while a dialog is
+// opening, that is still the window under it, and Qt drops every key for a window that a
+// dialog blocks: a fast typist's Enter would be lost. Such keys are kept until the dialog has
+// the keyboard, then sent to it again in the order typed. That covers the keys X sends after
+// the dialog opened (held here) and those Qt had already taken but not yet delivered when it
+// opened (handed on, and taken back when the dialog shows).
 bool DialogKeyboard::nativeEventFilter(const QByteArray &eventType, void *message, qintptr *)
 {
-    // X sends a key to the window that has the keyboard when it is typed. Typed while a
-    // dialog is opening, that is still the window under it, and Qt drops every key sent to a
-    // window that a dialog blocks: a fast typist's Enter would be lost. Such keys are kept
-    // until the dialog has the keyboard, then sent to it in the order typed.
-    if (eventType != "xcb_generic_event_t" || !m_opening)
+    if (eventType != "xcb_generic_event_t")
         return false;
     const auto *event = static_cast<const xcb_generic_event_t *>(message);
     const uint8_t type = event->response_type & 0x7f;
     if (type != XCB_KEY_PRESS && type != XCB_KEY_RELEASE)
         return false;
-    const auto *key = static_cast<const xcb_key_press_event_t *>(message); // a release is alike
-    const QWindow *window = windowOf(key->event);
-    if (!window || QGuiApplication::modalWindow() != m_opening || !blocks(m_opening, window))
-        return false;
-    m_typedAhead << QByteArray(static_cast<const char *>(message), sizeof(xcb_key_press_event_t));
-    return true;
+    const QByteArray bytes(static_cast<const char *>(message), sizeof(xcb_key_press_event_t));
+    if (m_opening && QGuiApplication::modalWindow() == m_opening
+        && blocks(m_opening, m_opening->modality(), windowOf(keyOf(bytes).event))) {
+        m_typedAhead << bytes;
+        return true;
+    }
+    m_handedOn << bytes;
+    return false;
+}
+
+void DialogKeyboard::opening(QWindow *dialog, Qt::WindowModality modality)
+{
+    m_opening = dialog;
+    m_typedAhead.clear();
+    for (const QByteArray &bytes : std::exchange(m_handedOn, {}))
+        if (blocks(dialog, modality, windowOf(keyOf(bytes).event)))
+            m_typedAhead << bytes;
 }
 
 void DialogKeyboard::replay()
@@ -84,13 +108,27 @@ void DialogKeyboard::replay()
 
 bool DialogKeyboard::eventFilter(QObject *watched, QEvent *event)
 {
+    const QEvent::Type type = event->type();
+    if ((type == QEvent::KeyPress || type == QEvent::KeyRelease || type == QEvent::ShortcutOverride)
+        && event->spontaneous() && !m_handedOn.isEmpty()) {
+        // Delivered (a shortcut is delivered as its override): no longer Qt's to drop.
+        const auto *key = static_cast<const QKeyEvent *>(event);
+        const uint8_t kind = type == QEvent::KeyRelease ? XCB_KEY_RELEASE : XCB_KEY_PRESS;
+        for (qsizetype i = 0; i < m_handedOn.size(); ++i) {
+            const xcb_key_press_event_t &handed = keyOf(m_handedOn[i]);
+            if ((handed.response_type & 0x7f) == kind && handed.time == key->timestamp()
+                && handed.detail == key->nativeScanCode()) {
+                m_handedOn.remove(i);
+                break;
+            }
+        }
+    }
     const auto *dialog = qobject_cast<const QDialog *>(watched);
     if (!dialog || !dialog->isWindow() || !dialog->isModal())
         return QObject::eventFilter(watched, event);
-    switch (event->type()) {
-    case QEvent::Show:
-        m_typedAhead.clear();
-        m_opening = dialog->windowHandle();
+    switch (type) {
+    case QEvent::Show: // sent before the window shows, and before Qt counts it as modal
+        opening(dialog->windowHandle(), dialog->windowModality());
         break;
     case QEvent::WindowActivate:
         if (m_opening == dialog->windowHandle())

@@ -24,8 +24,10 @@ protected:
     bool eventFilter(QObject *watched, QEvent *event) override;
 
 private:
+    void opening(QWindow *dialog, Qt::WindowModality modality);
     void replay();
 
+    QByteArrayList m_handedOn; // keys given to Qt and not yet seen delivered, as X sent them
     QPointer<QWindow> m_opening; // a dialog shown that has not had the keyboard yet
-    QByteArrayList m_typedAhead; // keys typed meanwhile, as X sent them
+    QByteArrayList m_typedAhead; // keys for it, kept until it has the keyboard
 };
