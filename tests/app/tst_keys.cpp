@@ -51,12 +51,9 @@ void tst_keys::altKeys_data()
     // A sheet, its box with the keyboard, and the access key that follows Calculate there.
     testsupport::table(R"(
         main: name             | frmmain  | txtname   | P
-        main: gross salary     | frmmain  | txtgs     | P
         salary: basic pay      | Form1    | txtbp(0)  | P
         salary: HRA class      | Form1    | cboclass1 | B
-        salary: pension scheme | Form1    | cbonps    | B
         HRA: rent              | Form2    | txtRP     | B
-        HRA: grade pay         | Form2    | txtnpa    | B
         house: rental value    | Form4    | txtarv    | B
         deductions: mediclaim  | frmreb88 | txt80d    | B
         relief: total income   | frmrel89 | txtti(7)  | B

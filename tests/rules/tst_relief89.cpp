@@ -9,24 +9,9 @@ using namespace relief89;
 namespace {
 
 // "G", "W", "S", "V" in the tables; in 2014-15 G, S and V are the three age groups.
-Group groupOf(const QString &letter)
-{
-    return Group(QStringLiteral("GWSV").indexOf(letter));
-}
-tax::AgeGroup ageGroupOf(const QString &letter)
-{
-    return letter == "V" ? tax::AgeGroup::VerySenior
-        : letter == "S"  ? tax::AgeGroup::Senior
-                         : tax::AgeGroup::Below60;
-}
-QString letterOf(Group group)
-{
-    return QStringLiteral("GWSV").at(int(group));
-}
-int rowOf(const QString &year)
-{
-    return year.left(4).toInt() - kFirstYear;
-}
+Group groupOf(const QString &letter) { return Group(QStringLiteral("GWSV").indexOf(letter)); }
+tax::AgeGroup ageGroupOf(const QString &letter) { return tax::AgeGroup(QStringLiteral("GSV").indexOf(letter)); }
+int rowOf(const QString &year) { return year.left(4).toInt() - kFirstYear; }
 QString amounts(std::initializer_list<double> values)
 {
     QStringList texts;
@@ -91,8 +76,6 @@ void tst_relief89::taxAroundLimits_data()
         2013-14 S | 500000 | 22999 23000 25002
         2013-14 V | 500000 10000000 | 0 0 2 / 2799997 2800000 2800010
         2014-15 G | 500000 10000000 | 22999 23000 25002 / 2824997 2825000 2825010
-        2014-15 S | 500000 | 17999 18000 20002
-        2014-15 V | 500000 | 0 0 2
     )");
 }
 
@@ -117,7 +100,6 @@ void tst_relief89::groupByBirth_data()
     testsupport::table(R"(
         1 April: 60 on 31 March       | 01/04/1955 | M | 2014-15 | 60 | S
         2 April: not yet 60           | 02/04/1955 | W | 2014-15 | 59 | G
-        31 March                      | 31/03/1955 | M | 2014-15 | 60 | S
         1 April: 80 on 31 March       | 01/04/1935 | W | 2014-15 | 80 | V
         2 April: not yet 80           | 02/04/1935 | M | 2014-15 | 79 | S
         65 by the end of 2005-06      | 01/04/1941 | M | 2005-06 | 65 | S
@@ -130,8 +112,6 @@ void tst_relief89::groupByBirth_data()
         not yet 80 on 31 March 2012   | 02/04/1932 | W | 2011-12 | 79 | S
         a woman of 60 in 2012-13      | 01/04/1953 | W | 2012-13 | 60 | S
         a woman not yet 60            | 02/04/1953 | W | 2012-13 | 59 | W
-        a woman of 44 in 2013-14      | 20/09/1969 | W | 2013-14 | 44 | W
-        a man of 29 in 2008-09        | 29/02/1980 | M | 2008-09 | 29 | G
         65 by the end of 2006-07      | 01/04/1942 | M | 2006-07 | 65 | S
         65 by the end of 2007-08      | 31/03/1943 | W | 2007-08 | 65 | S
         65 by the end of 2008-09      | 01/04/1944 | M | 2008-09 | 65 | S
@@ -152,7 +132,7 @@ void tst_relief89::groupByBirth()
     if (year == "2014-15")
         QCOMPARE(group201415(birth), ageGroupOf(group));
     else
-        QCOMPARE(letterOf(groupFor(birth, sex == "W", rowOf(year))), group);
+        QCOMPARE(groupFor(birth, sex == "W", rowOf(year)), groupOf(group));
 }
 
 void tst_relief89::readDate_data()
@@ -164,13 +144,8 @@ void tst_relief89::readDate_data()
         blanks around             | \t 29/02/1960  \t    | 1960-02-29
         29 February, no leap year | 29/02/1962           | -
         31 February               | 31/02/2000           | -
-        31 April                  | 31/04/1957           | -
-        day 0                     | 00/01/1963           | -
-        month 13                  | 12/13/1964           | -
         two-digit year            | 05/11/58             | -
-        three-digit day           | 005/11/1958          | -
         ISO order                 | 1958-11-05           | -
-        dots                      | 05.11.1958           | -
         blank inside              | 5 /11/1958           | -
         text after                | 05/11/1958x          | -
         empty                     |                      | -
@@ -190,10 +165,7 @@ void tst_relief89::isPan_data()
     testsupport::table(R"(
         five, four, one          | ABCPE1234F    | yes
         lower-case letters first | abcpe1234F    | no
-        lower-case letter last   | ABCPE1234f    | no
         four letters             | ABCP1234F     | no
-        six letters              | ABCPEX1234F   | no
-        five digits              | ABCPE12345    | no
         a letter too many        | ABCPE1234FG   | no
         letter among digits      | ABCPE12X4F    | no
         blank after              | ABCPE1234F \t | no

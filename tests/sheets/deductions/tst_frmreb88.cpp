@@ -22,7 +22,6 @@ void tst_frmreb88::totals_data()
         exactly at the ceiling    | txtppf=145000 txt80ccdec=5000 txt80ccdgc=7000                   | 145000 157000 0 157000
         a rupee under the ceiling | txtppf=145000 txt80ccdec=4999 txt80ccdgc=7000                   | 145000 156999 0 156999
         every item counts once    | txtgpf=1 txtgis=2 txthba=4 txtlic=8 txtppf=16 txtnsc=32 txtnsci=64 txttf1=128 txttf2=256 txtinf=512 txtos=1024 txt80ccc=2048 txt80ccf=4096 txt80d=8192 txt80g=16384 txtoth=32768 | 2047 4095 4096 65535
-        80CCF cut back to 20000   | txt80ccf=25000                                                  | 0 0 20000 20000
         80CCF a rupee over        | txt80ccf=20001                                                  | 0 0 20000 20000
         80CCF at 20000            | txt80ccf=20000                                                  | 0 0 20000 20000
         80CCF a rupee under       | txt80ccf=19999                                                  | 0 0 19999 19999

@@ -23,7 +23,6 @@ void tst_form4::income_data()
         repairs 7.5 to 8             | rented | 40 15 6 2                | 25 8 16 9
         no ceiling when let out      | rented | 300 100 250000 50        | 200 60 250110 -249910
         taxes above the rent         | rented | 1000 2000 40 500         | -1000 -300 240 -1240
-        after 1-4-99, 250000         | after  | 0 0 250000 0             | 0 0 200000 -200000
         after 1-4-99, a rupee over   | after  | 0 0 200001 0             | 0 0 200000 -200000
         after 1-4-99, at the ceiling | after  | 0 0 200000 0             | 0 0 200000 -200000
         after 1-4-99, a rupee under  | after  | 0 0 199999 0             | 0 0 199999 -199999

@@ -45,7 +45,6 @@ void tst_form1::rules_data()
     // DA, HRA, transport and MGC of Jan 14 (arrears), Mar 14 and Jul 14, "/" between them.
     testsupport::table(R"(
         worked example            | X A/A-1 N | no  | 15000 2400 | 15000 / 1740 17400 18618 / 5220 5220 / 160 3200 3312 / 0 0 0
-        with pension scheme       | X A/A-1 Y | no  | 15000 2400 | 15000 / 1740 17400 18618 / 5220 5220 / 160 3200 3312 / 174 3480 3602
         increment 841.5 to 850    | Y Oth. N  | yes | 23450 4600 | 24300 / 2805 28050 30923 / 5610 5780 / 80 1600 1656 / 0 0 0
         increment of June's pay   | Y Oth. N  | yes | 23450 4600 txtbp(5)=23800 | 24660 / 2805 28050 31308 / 5610 5852 / 80 1600 1656 / 0 0 0
         increment exactly 630     | Z A/A-1 N | yes | 15600 5400 | 16230 / 2100 21000 23144 / 2100 2163 / 320 6400 6624 / 0 0 0
