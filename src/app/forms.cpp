@@ -101,19 +101,28 @@ frmmain *Forms::mainSheet()
     return main;
 }
 
-// Each sub-sheet's Back: the main sheet comes to the front, then takes what is handed back.
+template <class Sheet, class Figure>
+Sheet *Forms::subSheet(std::unique_ptr<Sheet> &sheet, void (frmmain::*take)(Figure))
+{
+    if (!sheet) {
+        sheet = std::make_unique<Sheet>();
+        connect(sheet.get(), &Sheet::handedBack, this, [this, take](Figure figure) {
+            present(mainSheet());
+            (mainSheet()->*take)(figure);
+        });
+    }
+    return sheet.get();
+}
+
 Form1 *Forms::salarySheet()
 {
-    if (!m_salary) {
-        m_salary = std::make_unique<Form1>();
-        connect(m_salary.get(), &Form1::handedBack, this, [this](const pay::YearFigures &figures) {
-            present(mainSheet());
-            mainSheet()->takeSalary(figures);
-        });
-        connect(m_salary.get(), &Form1::printWanted, this, &Forms::printSalaryStatement);
-        connect(m_salary.get(), &Form1::closedByUser, this, &Forms::discardSalarySheet);
+    const bool made = !m_salary;
+    Form1 *salary = subSheet(m_salary, &frmmain::takeSalary);
+    if (made) {
+        connect(salary, &Form1::printWanted, this, &Forms::printSalaryStatement);
+        connect(salary, &Form1::closedByUser, this, &Forms::discardSalarySheet);
     }
-    return m_salary.get();
+    return salary;
 }
 
 void Forms::discardSalarySheet()
@@ -125,51 +134,26 @@ void Forms::discardSalarySheet()
 
 Form2 *Forms::hraSheet()
 {
-    if (!m_hra) {
-        m_hra = std::make_unique<Form2>();
-        connect(m_hra.get(), &Form2::handedBack, this, [this](double exemption) {
-            present(mainSheet());
-            mainSheet()->takeHraExemption(exemption);
-        });
-    }
-    return m_hra.get();
+    return subSheet(m_hra, &frmmain::takeHraExemption);
 }
 
 Form4 *Forms::houseSheet()
 {
-    if (!m_house) {
-        m_house = std::make_unique<Form4>();
-        connect(m_house.get(), &Form4::handedBack, this, [this](double income) {
-            present(mainSheet());
-            mainSheet()->takeHouseIncome(income);
-        });
-    }
-    return m_house.get();
+    return subSheet(m_house, &frmmain::takeHouseIncome);
 }
 
 frmreb88 *Forms::deductionsSheet()
 {
-    if (!m_deductions) {
-        m_deductions = std::make_unique<frmreb88>();
-        connect(m_deductions.get(), &frmreb88::handedBack, this, [this](double total) {
-            present(mainSheet());
-            mainSheet()->takeDeductions(total);
-        });
-    }
-    return m_deductions.get();
+    return subSheet(m_deductions, &frmmain::takeDeductions);
 }
 
 frmrel89 *Forms::reliefSheet()
 {
-    if (!m_relief) {
-        m_relief = std::make_unique<frmrel89>();
-        connect(m_relief.get(), &frmrel89::handedBack, this, [this](double relief) {
-            present(mainSheet());
-            mainSheet()->takeRelief89(relief);
-        });
-        connect(m_relief.get(), &frmrel89::printWanted, this, &Forms::printForm10E);
-    }
-    return m_relief.get();
+    const bool made = !m_relief;
+    frmrel89 *relief = subSheet(m_relief, &frmmain::takeRelief89);
+    if (made)
+        connect(relief, &frmrel89::printWanted, this, &Forms::printForm10E);
+    return relief;
 }
 
 void Forms::openSalarySheet(const QString &name)

@@ -85,6 +85,10 @@ protected:
     bool eventFilter(QObject *watched, QEvent *event) override;
 
 private:
+    // The sub-sheet in `sheet`, made when first wanted; its Back brings the main sheet to the
+    // front, which then takes what was handed back with `take`.
+    template <class Sheet, class Figure>
+    Sheet *subSheet(std::unique_ptr<Sheet> &sheet, void (frmmain::*take)(Figure));
     void discardSalarySheet();
     bool isSheet(const QWidget *window) const;
     // A sheet by its form's name, made when `make` and there is none yet.

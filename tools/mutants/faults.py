@@ -13,7 +13,7 @@ FAULTS = [
     Fault("app/splash-stays", "src/app/frmsplash.cpp",
           "    close(); // deletes the splash: it is not used again\n", ""),
     Fault("app/closed-salary-sheet-kept", "src/app/forms.cpp",
-          "        connect(m_salary.get(), &Form1::closedByUser, this, &Forms::discardSalarySheet);\n",
+          "        connect(salary, &Form1::closedByUser, this, &Forms::discardSalarySheet);\n",
           ""),
     Fault("app/exit-does-not-end", "src/app/forms.cpp",
           "    if (programEnder)\n        programEnder();\n", ""),
