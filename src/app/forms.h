@@ -41,9 +41,6 @@ public:
     // True once the form has been created (and, for the salary sheet, not discarded since).
     bool hasMainSheet() const { return m_main != nullptr; }
     bool hasSalarySheet() const { return m_salary != nullptr; }
-    bool hasHraSheet() const { return m_hra != nullptr; }
-    bool hasHouseSheet() const { return m_house != nullptr; }
-    bool hasDeductionsSheet() const { return m_deductions != nullptr; }
     bool hasReliefSheet() const { return m_relief != nullptr; }
 
     // What the tax statement prints: the main sheet with the break-ups of the house-property
