@@ -10,6 +10,8 @@
 
 namespace pay {
 
+// The month table: fourteen rows, Jan 14 to Feb 15 (index 0 to 13).
+inline constexpr int kRows = 14;
 inline constexpr int kFirstCurrentRow = 2; // rows 0 and 1 only carry the DA arrears
 inline constexpr int kFirstJulyRow = 6;    // Jul 14: the higher DA rate and the increment
 inline constexpr int kJuneRow = 5;         // the increment is worked out from June's pay
@@ -52,6 +54,10 @@ inline constexpr double kTpaDa107Other4 = 428;
 
 // Monthly transport allowance that is exempt from tax.
 inline constexpr double kTpaExemptPerMonth = 800;
+
+// The caption of each row, as the salary sheet and its statement show it.
+inline constexpr const char *kMonthNames[kRows] = { "Jan 14", "Feb 14", "Mar 14", "Apr 14", "May 14", "Jun 14",
+    "Jul 14", "Aug 14", "Sep 14", "Oct 14", "Nov 14", "Dec 14", "Jan 15", "Feb 15" };
 
 // Which DA rule a row of the month table follows.
 enum class Period { Arrears, UpToJune, FromJuly };
