@@ -1,77 +1,71 @@
 #include "app/batch.h"
 
-#include "app/forms.h"
-#include "app/statements.h"
-#include "fields/conversions.h"
-#include "fields/messages.h"
-#include "print/page.h"
-#include "print/printing.h"
-#include "sheets/main/frmmain.h"
-#include "sheets/relief/frmrel89.h"
-#include "sheets/salary/form1.h"
+#include "app/returnfile.h"
+#include "app/sheetlist.h"
+#include "print/fonts.h"
 
 #include <QDir>
 #include <QFileInfo>
-#include <QComboBox>
 #include <QHash>
-#include <QLineEdit>
-#include <QPushButton>
 #include <QTextStream>
+#include <QThread>
+#include <atomic>
+#include <thread>
+#include <vector>
 
 namespace batch {
 namespace {
 
-// Prints one return; empty when done, with the files written in `written`, otherwise why not
-// (and no file is left behind).
-QString printReturn(const QString &file, const QString &name, QStringList &written)
+// One return worked out and rendered: why it cannot be printed (empty: it can), and each
+// statement's file with the file it was rendered into meanwhile.
+struct Rendered
 {
+    QString why;
+    QList<std::pair<QString, QString>> pdfs;
+};
+
+QString couldNotWrite(const QString &pdf)
+{
+    return QStringLiteral("%1 could not be written").arg(QDir::toNativeSeparators(pdf));
+}
+
+// Works on no window and on nothing another return shares, so that returns can be rendered
+// side by side. The pages go into files of this return's own until the order of the command
+// line says whether they may take their statements' names.
+Rendered render(const QString &file, const QString &name, int index)
+{
+    Rendered rendered;
+    auto loaded = returnfile::load(file);
+    if (const QString *why = std::get_if<QString>(&loaded)) {
+        rendered.why = *why;
+        return rendered;
+    }
+    auto &sheets = std::get<sheetlist::Sheets>(loaded);
     QStringList told; // what a person would have been told: the first thing is why
-    const fields::MessageHandler previous
-        = fields::setMessageHandler([&told](QWidget *, const QString &text) { told << text; });
-    Forms run;
-    QString why = run.openReturn(file);
-    QList<std::pair<QString, print::DrawPage>> pages; // the file of each page, and its drawing
-    QStringList names; // as the printer's jobs are named
-    print::TaxStatementFields tax;
-    print::SalaryStatementFields salary;
-    print::Form10EFields form10e;
-    if (why.isEmpty()) {
-        run.mainSheet()->cmdcalc->click();
-        tax = run.taxStatement();
-        pages.append({ name + "-tax.pdf", [&tax](print::Page &page) { return print::drawTaxStatement(page, tax); } });
-        names << QStringLiteral("Income tax statement");
-        if (run.hasSalarySheet()) {
-            run.salarySheet()->cmdcal->click();
-            salary = statements::salaryStatementFields(*run.salarySheet());
-            pages.append({ name + "-salary.pdf", [&salary](print::Page &page) { return print::drawSalaryStatement(page, salary); } });
-            names << QStringLiteral("Salary statement");
-        }
-        if (run.hasReliefSheet()) { // with the figures of the main sheet just calculated
-            const frmmain *main = run.mainSheet();
-            run.reliefSheet()->takeMain(fields::readAmount(main->txtnti->text()),
-                tax::AgeGroup(main->cboage->currentIndex()), main->txtname->text());
-            run.reliefSheet()->cmdcalc->click();
-            form10e = statements::form10eFields(*run.reliefSheet());
-            pages.append({ name + "-10e.pdf", [&form10e](print::Page &page) { return print::drawForm10E(page, form10e); } });
-            names << QStringLiteral("Form 10E");
-        }
-        told << print::taxStatementProblem(tax) << (run.hasSalarySheet() ? print::salaryStatementProblem(salary) : QString());
-        told.removeAll(QString());
-        why = told.value(0);
+    for (const sheetlist::Sheet &sheet : sheetlist::all()) {
+        if (sheet.calculate && sheets.contains(sheet.name))
+            if (const std::optional<records::Said> said = sheet.calculate(sheets))
+                told << said->message;
     }
-    fields::setMessageHandler(previous);
-    for (qsizetype i = 0; i < pages.size() && why.isEmpty(); ++i) {
-        if (!print::renderToPdf(pages[i].first + ".part", names[i], pages[i].second))
-            why = QStringLiteral("%1 could not be written").arg(QDir::toNativeSeparators(pages[i].first));
+    QList<std::tuple<QString, QString, print::DrawPage>> pages; // file, job name, drawing
+    for (const sheetlist::Sheet &sheet : sheetlist::all()) {
+        if (!sheet.page || !sheets.contains(sheet.name))
+            continue;
+        sheetlist::Page page = sheet.page(sheets);
+        told << page.problem;
+        pages.append({ name + sheet.pdfSuffix, sheet.jobName, std::move(page.draw) });
     }
-    for (const auto &[pdf, draw] : pages) { // all of them, or none
-        if (why.isEmpty() && ((!QFile::remove(pdf) && QFile::exists(pdf)) || !QFile::rename(pdf + ".part", pdf)))
-            why = QStringLiteral("%1 could not be written").arg(QDir::toNativeSeparators(pdf));
-        QFile::remove(pdf + ".part");
-        if (why.isEmpty())
-            written << QDir::toNativeSeparators(pdf);
+    told.removeAll(QString());
+    rendered.why = told.value(0);
+    for (const auto &[pdf, job, draw] : pages) {
+        if (!rendered.why.isEmpty())
+            break;
+        const QString part = QStringLiteral("%1.part%2").arg(pdf).arg(index);
+        rendered.pdfs.append({ pdf, part });
+        if (!print::renderToPdf(part, job, draw))
+            rendered.why = couldNotWrite(pdf);
     }
-    return why;
+    return rendered;
 }
 
 } // namespace
@@ -79,21 +73,48 @@ QString printReturn(const QString &file, const QString &name, QStringList &writt
 bool printToPdf(const QString &dir, const QStringList &files, QTextStream &out)
 {
     QDir().mkpath(dir);
+    QStringList names;
+    for (const QString &file : files)
+        names << QDir(dir).filePath(QFileInfo(file).completeBaseName());
+
+    // Fonts are found once, before any page is drawn.
+    print::installedFamily(QString::fromLatin1(print::kStatementFont));
+    std::vector<Rendered> rendered(size_t(files.size()));
+    std::atomic<qsizetype> next { 0 };
+    auto work = [&] {
+        for (qsizetype i = next++; i < files.size(); i = next++)
+            rendered[size_t(i)] = render(files[i], names[i], int(i));
+    };
+    std::vector<std::thread> workers;
+    const int cores = std::max(1, QThread::idealThreadCount());
+    for (int i = 1; i < std::min<qsizetype>(cores, files.size()); ++i)
+        workers.emplace_back(work);
+    work();
+    for (std::thread &worker : workers)
+        worker.join();
+
     bool all = true;
     // Returns of the same name from two folders would print over each other: the first keeps
     // its statements. By the file itself, so that one named twice is simply printed again.
     QHash<QString, QString> printedFrom; // a statement's name, and the return printed into it
-    for (const QString &file : files) {
-        const QString name = QDir(dir).filePath(QFileInfo(file).completeBaseName());
-        const QString taxPdf = name + "-tax.pdf";
+    for (qsizetype i = 0; i < files.size(); ++i) {
+        const QString &file = files[i], &name = names[i];
+        Rendered &result = rendered[size_t(i)];
         const QString earlier = printedFrom.value(name), self = QFileInfo(file).canonicalFilePath();
+        if (!earlier.isEmpty() && earlier != self)
+            result.why = QStringLiteral("%1 holds the statement of %2")
+                             .arg(QDir::toNativeSeparators(name + "-tax.pdf"), QDir::toNativeSeparators(earlier));
         QStringList written;
-        const QString why = !earlier.isEmpty() && earlier != self
-            ? QStringLiteral("%1 holds the statement of %2").arg(QDir::toNativeSeparators(taxPdf), QDir::toNativeSeparators(earlier))
-            : printReturn(file, name, written);
-        if (!why.isEmpty()) {
+        for (const auto &[pdf, part] : result.pdfs) { // all of them, or none
+            if (result.why.isEmpty() && ((!QFile::remove(pdf) && QFile::exists(pdf)) || !QFile::rename(part, pdf)))
+                result.why = couldNotWrite(pdf);
+            QFile::remove(part);
+            if (result.why.isEmpty())
+                written << QDir::toNativeSeparators(pdf);
+        }
+        if (!result.why.isEmpty()) {
             all = false;
-            out << file << ": not printed: " << why << Qt::endl;
+            out << file << ": not printed: " << result.why << Qt::endl;
         } else {
             printedFrom.insert(name, self);
             out << file << ": " << written.join(' ') << Qt::endl;

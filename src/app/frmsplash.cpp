@@ -1,8 +1,8 @@
 #include "app/frmsplash.h"
 
 #include "app/branding.h"
-#include "app/forms.h"
-#include "sheets/main/frmmain.h"
+#include "app/app.h"
+#include "sheets/main/mainsheet.h"
 
 #include <QFrame>
 #include <QGuiApplication>
@@ -13,9 +13,9 @@
 #include <QTimer>
 #include <QVBoxLayout>
 
-frmSplash::frmSplash(Forms &forms, QWidget *parent)
+frmSplash::frmSplash(App &app, QWidget *parent)
     : QDialog(parent, Qt::SplashScreen | Qt::FramelessWindowHint)
-    , m_forms(forms)
+    , m_app(app)
 {
     setObjectName(QStringLiteral("frmSplash"));
     setAttribute(Qt::WA_DeleteOnClose);
@@ -97,7 +97,7 @@ void frmSplash::Timer1_Timer()
 {
     if (!Timer1->isActive())
         return; // already gone on: a second key or click must not show the main sheet again
-    Forms::present(m_forms.mainSheet());
+    Windows::present(m_app.windows.main());
     Timer1->stop();
     close(); // deletes the splash: it is not used again
 }

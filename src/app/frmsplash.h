@@ -3,7 +3,7 @@
 
 #include <QDialog>
 
-class Forms;
+class App;
 class QFrame;
 class QLabel;
 class QTimer;
@@ -12,7 +12,7 @@ class frmSplash : public QDialog
 {
     Q_OBJECT
 public:
-    explicit frmSplash(Forms &forms, QWidget *parent = nullptr);
+    explicit frmSplash(App &app, QWidget *parent = nullptr);
 
     static constexpr int kDisplayMilliseconds = 3000;
 
@@ -34,5 +34,5 @@ private:
     void Form_Load();
     void Timer1_Timer();
 
-    Forms &m_forms;
+    App &m_app;
 };

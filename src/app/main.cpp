@@ -2,9 +2,8 @@
 //   morvel [FILE]                 the sheets, with a return opened from FILE
 //   morvel --pdf DIR FILE...      each return's statements as PDF files in DIR, no window
 #include "app/batch.h"
-#include "app/forms.h"
+#include "app/app.h"
 #include "app/frmsplash.h"
-#include "sheets/main/frmmain.h"
 
 #include <QApplication>
 #include <QCommandLineParser>
@@ -12,19 +11,27 @@
 #include <QIcon>
 #include <QTextStream>
 #include <cstring>
+#include <memory>
 
 int main(int argc, char *argv[])
 {
-    // Printing to PDF files ("--pdf DIR" or "--pdf=DIR"), help and version need no display.
+    // Printing to PDF files ("--pdf DIR" or "--pdf=DIR"), help and version need no display,
+    // and the batch no widgets at all.
+    bool windowless = false, batch = false;
     for (int i = 1; i < argc; ++i) {
         for (const char *option : { "--pdf", "--help", "-h", "--help-all", "--version", "-v" })
-            if (std::strncmp(argv[i], option, std::strlen(option)) == 0 && !qEnvironmentVariableIsSet("QT_QPA_PLATFORM"))
-                qputenv("QT_QPA_PLATFORM", "offscreen");
+            if (std::strncmp(argv[i], option, std::strlen(option)) == 0)
+                windowless = true;
+        batch = batch || std::strncmp(argv[i], "--pdf", 5) == 0;
     }
-    QApplication app(argc, argv);
-    QApplication::setApplicationName(QStringLiteral("Morvel"));
-    QApplication::setApplicationVersion(QStringLiteral(MORVEL_VERSION));
-    QApplication::setWindowIcon(QIcon(QStringLiteral(":/morvel/morvel.svg")));
+    if (windowless && !qEnvironmentVariableIsSet("QT_QPA_PLATFORM"))
+        qputenv("QT_QPA_PLATFORM", "offscreen");
+    std::unique_ptr<QGuiApplication> application
+        = batch ? std::make_unique<QGuiApplication>(argc, argv) : std::make_unique<QApplication>(argc, argv);
+    QGuiApplication &app = *application;
+    QGuiApplication::setApplicationName(QStringLiteral("Morvel"));
+    QGuiApplication::setApplicationVersion(QStringLiteral(MORVEL_VERSION));
+    QGuiApplication::setWindowIcon(QIcon(QStringLiteral(":/morvel/morvel.svg")));
 
     QCommandLineParser parser;
     parser.setApplicationDescription(QStringLiteral("Income tax of a central government employee, 2014-15."));
@@ -48,11 +55,11 @@ int main(int argc, char *argv[])
     // The main sheet ends the run itself (Exit, or closing its window); hidden sub-forms
     // must neither keep the program alive nor end it.
     QApplication::setQuitOnLastWindowClosed(false);
-    Forms forms;
-    auto *splash = new frmSplash(forms);
+    App run;
+    auto *splash = new frmSplash(run);
     if (!files.isEmpty()) // once the main sheet shows, where a problem with the file is told
-        QObject::connect(splash, &QObject::destroyed, &forms,
-            [&forms, file = QFileInfo(files.first()).absoluteFilePath()] { forms.openReturnFile(file); });
+        QObject::connect(splash, &QObject::destroyed, &run,
+            [&run, file = QFileInfo(files.first()).absoluteFilePath()] { run.document.openFile(file); });
     splash->show();
     return QApplication::exec();
 }

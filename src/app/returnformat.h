@@ -1,12 +1,12 @@
 // The file of one employee's return ("NAME.morvel"): UTF-8 JSON that holds, sheet by sheet,
 // the text or state of every control, so that other programs and scripts can write and read
-// it too. Plain data here; putting it on the sheets is the run's business (Forms).
+// it too. Plain data here: what each sheet may hold is the sheet list's business.
 #pragma once
 
+#include "app/sheetlist.h"
+
 #include <QByteArray>
-#include <QMap>
 #include <QString>
-#include <QStringList>
 #include <variant>
 
 namespace returnformat {
@@ -16,13 +16,10 @@ inline constexpr int kVersion = 1;
 inline constexpr char kYear[] = "2014-15";
 inline constexpr qint64 kLargestFile = 1024 * 1024;
 inline constexpr qsizetype kLongestText = 10000;
-// The sheets a return may hold, by the names of their forms.
-inline const QStringList kSheets = { "frmmain", "Form1", "Form2", "Form4", "frmreb88", "frmrel89" };
-
 // A control's text, or "1"/"0" for a box ticked or an option chosen, by the control's name
 // ("txtbp(3)" for an element of an array); the controls by the name of their sheet.
-using Controls = QMap<QString, QString>;
-using Sheets = QMap<QString, Controls>;
+using Controls = records::Controls;
+using Sheets = sheetlist::Sheets;
 
 QByteArray write(const Sheets &sheets);
 

@@ -2,16 +2,6 @@
 
 #include "app/branding.h"
 #include "fields/conversions.h"
-#include "sheets/deductions/frmreb88.h"
-#include "sheets/house/form4.h"
-#include "sheets/main/frmmain.h"
-#include "sheets/relief/frmrel89.h"
-#include "sheets/salary/form1.h"
-
-#include <QCheckBox>
-#include <QComboBox>
-#include <QLabel>
-#include <QLineEdit>
 
 using print::Form10EFields;
 using print::SalaryStatementFields;
@@ -30,119 +20,135 @@ QString footerCredit()
 } // namespace
 
 TaxStatementFields taxStatementFields(
-    const frmmain &main, const Form4 *house, const frmreb88 *deductions)
+    const records::MainRecord &main, const records::HouseRecord &house, const records::DeductionsRecord &deductions)
 {
     TaxStatementFields f;
-    f.mainName = main.txtname->text();
-    f.mainGs = main.txtgs->text();
-    f.mainTp = main.txttp->text();
-    f.mainHra = main.txthra->text();
-    f.mainExall = main.txtexall->text();
-    f.mainNsal = main.txtnsal->text();
-    f.mainOs = main.txtos->text();
-    f.mainGti = main.txtgti->text();
-    f.mainNti = main.txtnti->text();
-    f.mainGtax = main.txtgtax->text();
-    f.mainRel87A = main.txtrel87A->text();
-    f.mainRel89 = main.txtrel89->text();
-    f.mainNtax = main.txtntax->text();
-    f.mainCess = main.txtcess->text();
-    f.mainTtax = main.txtttax->text();
-    f.mainDedtax = main.txtdedtax->text();
-    f.mainBaltax = main.txtbaltax->text();
-    f.mainSurch = main.txtsurch->text();
-    if (main.cboage->currentIndex() > 0) // the first group's slabs are the form's own
-        f.ageNote = QStringLiteral("Tax by the slabs for age %1").arg(main.cboage->currentText());
+    f.mainName = main.txtname;
+    f.mainGs = main.txtgs;
+    f.mainTp = main.txttp;
+    f.mainHra = main.txthra;
+    f.mainExall = main.txtexall;
+    f.mainNsal = main.txtnsal;
+    f.mainOs = main.txtos;
+    f.mainGti = main.txtgti;
+    f.mainNti = main.txtnti;
+    f.mainGtax = main.txtgtax;
+    f.mainRel87A = main.txtrel87A;
+    f.mainRel89 = main.txtrel89;
+    f.mainNtax = main.txtntax;
+    f.mainCess = main.txtcess;
+    f.mainTtax = main.txtttax;
+    f.mainDedtax = main.txtdedtax;
+    f.mainBaltax = main.txtbaltax;
+    f.mainSurch = main.txtsurch;
+    if (main.age() != tax::AgeGroup(0)) // the first group's slabs are the form's own
+        f.ageNote = QStringLiteral("Tax by the slabs for age %1").arg(main.cboage);
     f.footerCredit = footerCredit();
     f.footerContact = QStringLiteral("For suggestions/ reporting of bugs contact ") + branding::contactEmail();
 
-    // A sheet never opened keeps the defaults: its start-up values, "0" in every box.
-    if (house) {
-        f.houseArv = house->txtarv->text();
-        f.housePtax = house->txtptax->text();
-        f.houseGhi = house->txtghi->text();
-        f.houseRep = house->txtrep->text();
-        f.houseIntt = house->txtintt->text();
-        f.houseOth = house->txtoth->text();
-        f.houseTd = house->txttd->text();
-        f.houseIhp = house->txtihp->text();
-    }
+    f.houseArv = house.txtarv;
+    f.housePtax = house.txtptax;
+    f.houseGhi = house.txtghi;
+    f.houseRep = house.txtrep;
+    f.houseIntt = house.txtintt;
+    f.houseOth = house.txtoth;
+    f.houseTd = house.txttd;
+    f.houseIhp = house.txtihp;
 
-    if (deductions) {
-        f.deductionsGpf = deductions->txtgpf->text();
-        f.deductionsGis = deductions->txtgis->text();
-        f.deductionsHba = deductions->txthba->text();
-        f.deductionsLic = deductions->txtlic->text();
-        f.deductionsPpf = deductions->txtppf->text();
-        f.deductionsNsc = deductions->txtnsc->text();
-        f.deductionsNsci = deductions->txtnsci->text();
-        f.deductionsTf1 = deductions->txttf1->text();
-        f.deductionsTf2 = deductions->txttf2->text();
-        f.deductionsInf = deductions->txtinf->text();
-        f.deductionsOs = deductions->txtos->text();
-        f.deductions80c = deductions->txt80c->text();
-        f.deductions80ccc = deductions->txt80ccc->text();
-        f.deductions80ccdec = deductions->txt80ccdec->text();
-        f.deductions80ccdgc = deductions->txt80ccdgc->text();
-        f.deductionsTot1 = deductions->txttot1->text();
-        f.deductions80ccf = deductions->txt80ccf->text();
-        f.deductions80d = deductions->txt80d->text();
-        f.deductions80g = deductions->txt80g->text();
-        f.deductionsOth = deductions->txtoth->text();
-        f.deductionsGt80 = deductions->txtgt80->text();
-    }
+    f.deductionsGpf = deductions.txtgpf;
+    f.deductionsGis = deductions.txtgis;
+    f.deductionsHba = deductions.txthba;
+    f.deductionsLic = deductions.txtlic;
+    f.deductionsPpf = deductions.txtppf;
+    f.deductionsNsc = deductions.txtnsc;
+    f.deductionsNsci = deductions.txtnsci;
+    f.deductionsTf1 = deductions.txttf1;
+    f.deductionsTf2 = deductions.txttf2;
+    f.deductionsInf = deductions.txtinf;
+    f.deductionsOs = deductions.txtos;
+    f.deductions80c = deductions.txt80c;
+    f.deductions80ccc = deductions.txt80ccc;
+    f.deductions80ccdec = deductions.txt80ccdec;
+    f.deductions80ccdgc = deductions.txt80ccdgc;
+    f.deductionsTot1 = deductions.txttot1;
+    f.deductions80ccf = deductions.txt80ccf;
+    f.deductions80d = deductions.txt80d;
+    f.deductions80g = deductions.txt80g;
+    f.deductionsOth = deductions.txtoth;
+    f.deductionsGt80 = deductions.txtgt80;
     return f;
 }
 
-SalaryStatementFields salaryStatementFields(const Form1 &salary)
+SalaryStatementFields salaryStatementFields(const records::SalaryRecord &salary)
 {
     SalaryStatementFields f;
-    f.name = salary.txtnam->text();
+    f.name = salary.txtnam;
     for (int i = 0; i < SalaryStatementFields::kRows; ++i) {
-        f.monthCaption[i] = salary.Label1[i]->text();
-        f.basicPay[i] = salary.txtbp[i]->text();
-        f.gradePay[i] = salary.txtgp[i]->text();
-        f.da[i] = salary.txtda[i]->text();
+        f.basicPay[i] = salary.txtbp[i];
+        f.gradePay[i] = salary.txtgp[i];
+        f.da[i] = salary.txtda[i];
         // The arrears rows have no HRA cell.
-        f.hra[i] = salary.txthra[i] ? salary.txthra[i]->text() : QString();
-        f.mgc[i] = salary.txtmgc[i]->text();
-        f.transport[i] = salary.txttpa2[i]->text();
-        f.rowTotal[i] = salary.txtttl[i]->text();
+        f.hra[i] = i < pay::kFirstCurrentRow ? QString() : salary.txthra[i];
+        f.mgc[i] = salary.txtmgc[i];
+        f.transport[i] = salary.txttpa2[i];
+        f.rowTotal[i] = salary.txtttl[i];
     }
-    f.basicPayTotal = salary.txtbpt->text();
-    f.gradePayTotal = salary.txtgpt->text();
-    f.daTotal = salary.txtdat->text();
-    f.hraTotal = salary.txthrat->text();
-    f.mgcTotal = salary.txtmgct->text();
-    f.transportTotal = salary.txttpat->text();
-    f.grandRowTotal = salary.txtttlt->text();
+    f.basicPayTotal = salary.txtbpt;
+    f.gradePayTotal = salary.txtgpt;
+    f.daTotal = salary.txtdat;
+    f.hraTotal = salary.txthrat;
+    f.mgcTotal = salary.txtmgct;
+    f.transportTotal = salary.txttpat;
+    f.grandRowTotal = salary.txtttlt;
     for (int i = 0; i < int(f.other.size()); ++i)
-        f.other[i] = salary.txtoth[i]->text();
-    f.grandTotal = salary.txtgtotal->text();
-    f.footer = QStringLiteral("Generated by Morvel1314");
+        f.other[i] = salary.txtoth[i];
+    f.grandTotal = salary.txtgtotal;
+    f.footer = QStringLiteral("Generated by Morvel1314"); // the footer as the users know it, year and all
     return f;
 }
 
-Form10EFields form10eFields(const frmrel89 &relief)
+Form10EFields form10eFields(const records::ReliefRecord &relief)
 {
     Form10EFields f;
-    f.name = relief.txtname->text();
-    f.address = relief.txtaddr->text();
-    f.pan = relief.txtpan->text();
-    f.arrears = relief.txtarrtot->text();
-    const QLineEdit *items[] = { relief.txtexcl, relief.txtarrtot, relief.txtnti, relief.txttaxincl,
-        relief.txttaxexcl, relief.txtcurdiff, relief.txttablea, relief.txtrelief };
+    f.name = relief.txtname;
+    f.address = relief.txtaddr;
+    f.pan = relief.txtpan;
+    f.arrears = relief.txtarrtot;
+    const QString *items[] = { &relief.txtexcl, &relief.txtarrtot, &relief.txtnti, &relief.txttaxincl,
+        &relief.txttaxexcl, &relief.txtcurdiff, &relief.txttablea, &relief.txtrelief };
     for (size_t i = 0; i < f.items.size(); ++i)
-        f.items[i] = items[i]->text();
+        f.items[i] = *items[i];
     // The years that have arrears, as Calculate found them.
-    for (int i = 0; i < frmrel89::kYears; ++i) {
-        if (fields::readAmount(relief.txtarr[i]->text()) == 0)
+    for (int i = 0; i < records::ReliefRecord::kYears; ++i) {
+        if (fields::readAmount(relief.txtarr[i]) == 0)
             continue;
-        f.table.append({ relief.lblyear[i]->text(), relief.txtti[i]->text(), relief.txtarr[i]->text(),
-            relief.txtinc[i]->text(), relief.txttax1[i]->text(), relief.txttax2[i]->text(), relief.txtdiff[i]->text() });
+        f.table.append({ relief89::yearName(i), relief.txtti[i], relief.txtarr[i], relief.txtinc[i],
+            relief.txttax1[i], relief.txttax2[i], relief.txtdiff[i] });
     }
     f.footerCredit = footerCredit();
     return f;
+}
+
+sheetlist::Page taxPage(const sheetlist::Sheets &sheets)
+{
+    const TaxStatementFields fields = taxStatementFields(sheetlist::recordOf<records::MainRecord>(sheets, "frmmain"),
+        sheetlist::recordOf<records::HouseRecord>(sheets, "Form4"),
+        sheetlist::recordOf<records::DeductionsRecord>(sheets, "frmreb88"));
+    return { print::taxStatementProblem(fields), [fields](print::Page &page) { return print::drawTaxStatement(page, fields); } };
+}
+
+sheetlist::Page salaryPage(const sheetlist::Sheets &sheets)
+{
+    const SalaryStatementFields fields
+        = salaryStatementFields(sheetlist::recordOf<records::SalaryRecord>(sheets, "Form1"));
+    return { print::salaryStatementProblem(fields),
+        [fields](print::Page &page) { return print::drawSalaryStatement(page, fields); } };
+}
+
+sheetlist::Page form10ePage(const sheetlist::Sheets &sheets)
+{
+    const Form10EFields fields = form10eFields(sheetlist::recordOf<records::ReliefRecord>(sheets, "frmrel89"));
+    return { QString(), [fields](print::Page &page) { return print::drawForm10E(page, fields); } };
 }
 
 } // namespace statements

@@ -1,23 +1,26 @@
-// What the printed statements read from the sheets: the texts of their fields as they stand,
-// and the program's own footer lines, gathered into the statements' plain records.
+// What the printed statements read: the records of the sheets exactly as they stand, with the
+// program's own footer lines, gathered into the statements' plain records.
 #pragma once
 
+#include "app/sheetlist.h"
 #include "print/form10e.h"
 #include "print/salarystatement.h"
 #include "print/taxstatement.h"
-
-class Form1;
-class Form4;
-class frmmain;
-class frmreb88;
-class frmrel89;
+#include "records/deductions.h"
+#include "records/house.h"
+#include "records/relief.h"
+#include "records/salary.h"
 
 namespace statements {
 
-// A sub-sheet that was never opened (nullptr) prints its start-up values.
 print::TaxStatementFields taxStatementFields(
-    const frmmain &main, const Form4 *house, const frmreb88 *deductions);
-print::SalaryStatementFields salaryStatementFields(const Form1 &salary);
-print::Form10EFields form10eFields(const frmrel89 &relief);
+    const records::MainRecord &main, const records::HouseRecord &house, const records::DeductionsRecord &deductions);
+print::SalaryStatementFields salaryStatementFields(const records::SalaryRecord &salary);
+print::Form10EFields form10eFields(const records::ReliefRecord &relief);
+
+// The pages of a return; a sheet it does not hold prints its start-up values.
+sheetlist::Page taxPage(const sheetlist::Sheets &sheets);
+sheetlist::Page salaryPage(const sheetlist::Sheets &sheets);
+sheetlist::Page form10ePage(const sheetlist::Sheets &sheets);
 
 } // namespace statements

@@ -3,6 +3,7 @@
 #include "print/fonts.h"
 #include "print/page.h"
 #include "print/statementtext.h"
+#include "rules/relief89.h"
 
 namespace print {
 namespace {
@@ -45,7 +46,7 @@ QStringList wrapped(Page &page, const QString &text, double width, int lines)
 constexpr float kColumns[] = { 2.2f, 3.2f, 4.3f, 5.3f, 6.2f, kAmounts };
 constexpr float kTableTop = 6.25f;
 constexpr float kFirstYear = 7.02f;
-constexpr int kMostYears = 9;
+constexpr int kMostYears = relief89::kYears;
 
 } // namespace
 

@@ -23,9 +23,6 @@ constexpr float kTotal = 8.0f;
 
 constexpr float kTableRuleEnd = 8.1f;
 
-const char *const kMonths[] = { "Mar 14", "Apr 14", "May 14", "Jun 14", "Jul 14", "Aug 14",
-    "Sep 14", "Oct 14", "Nov 14", "Dec 14", "Jan 15", "Feb 15" };
-
 } // namespace
 
 SalaryStatementFields::SalaryStatementFields()
@@ -35,7 +32,7 @@ SalaryStatementFields::SalaryStatementFields()
             = QStringLiteral("0");
         hra[i] = i >= kFirstMonth ? QStringLiteral("0") : QString();
         if (i >= kFirstMonth)
-            monthCaption[i] = QString::fromLatin1(kMonths[i - kFirstMonth]);
+            monthCaption[i] = QString::fromLatin1(pay::kMonthNames[i]);
     }
     other.fill(QStringLiteral("0"));
 }

@@ -2,6 +2,8 @@
 // texts of the salary sheet exactly as they stand (only the arrears row is added up here).
 #pragma once
 
+#include "rules/pay.h"
+
 #include <QString>
 #include <array>
 
@@ -13,8 +15,8 @@ class Page;
 // (0 and 1 the arrears rows, 2 to 13 March 2014 to February 2015).
 struct SalaryStatementFields
 {
-    static constexpr int kRows = 14;
-    static constexpr int kFirstMonth = 2;
+    static constexpr int kRows = pay::kRows;
+    static constexpr int kFirstMonth = pay::kFirstCurrentRow;
 
     QString name; // txtnam
     std::array<QString, kRows> monthCaption; // Label1(i), rows 2..13 print

@@ -45,7 +45,7 @@ struct ReliefRecord
         v.tick("chkwoman", r.chkwoman);
         v.box("txtpan", r.txtpan);
         v.box("txtaddr", r.txtaddr);
-        const std::pair<const char *, decltype(r.txtti) *> columns[] = { { "txtti", &r.txtti },
+        const std::pair<const char *, std::remove_reference_t<decltype((r.txtti))> *> columns[] = { { "txtti", &r.txtti },
             { "txtarr", &r.txtarr }, { "txtinc", &r.txtinc }, { "txttax1", &r.txttax1 }, { "txttax2", &r.txttax2 },
             { "txtdiff", &r.txtdiff } };
         for (const auto &[name, column] : columns)

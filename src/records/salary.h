@@ -43,7 +43,7 @@ struct SalaryRecord
         v.list("cboclass1", r.cboclass1, kHraClasses, true);
         v.list("cboclass3", r.cboclass3, kTransportClasses, true);
         v.tick("chkinc", r.chkinc);
-        const std::pair<const char *, decltype(r.txtbp) *> columns[] = { { "txtbp", &r.txtbp }, { "txtgp", &r.txtgp },
+        const std::pair<const char *, std::remove_reference_t<decltype((r.txtbp))> *> columns[] = { { "txtbp", &r.txtbp }, { "txtgp", &r.txtgp },
             { "txtda", &r.txtda }, { "txthra", &r.txthra }, { "txttpa2", &r.txttpa2 }, { "txtmgc", &r.txtmgc },
             { "txtttl", &r.txtttl } };
         for (const auto &[name, column] : columns)

@@ -30,38 +30,38 @@ void tst_app::splashGivesWayToTheMainSheet_data()
 void tst_app::splashGivesWayToTheMainSheet()
 {
     const auto [by] = testsupport::cells<1>();
-    Forms run;
-    QPointer<frmSplash> splash = new frmSplash(run);
+    App fresh;
+    QPointer<frmSplash> splash = new frmSplash(fresh);
     splash->show();
-    QVERIFY(QTest::qWaitForWindowActive(splash) && !run.hasMainSheet());
+    QVERIFY(QTest::qWaitForWindowActive(splash) && !fresh.windows.made("frmmain"));
     if (by == "key")
         QTest::keyClick(splash, Qt::Key_A);
     if (by == "click")
         QTest::mouseClick(splash, Qt::LeftButton);
     // At once when skipped; the time only within its three seconds.
-    QTRY_VERIFY_WITH_TIMEOUT(run.hasMainSheet() && run.mainSheet()->isVisible(), by == "time" ? 5000 : 0);
+    QTRY_VERIFY_WITH_TIMEOUT(fresh.windows.made("frmmain") && fresh.windows.main()->isVisible(), by == "time" ? 5000 : 0);
     QTRY_VERIFY(splash.isNull());
-    QTRY_VERIFY(run.mainSheet()->txtname->hasFocus());
-    QCOMPARE(run.mainSheet()->txtname->text(), ""); // the key shows the sheet, it types nothing
+    QTRY_VERIFY(fresh.windows.main()->txtname->hasFocus());
+    QCOMPARE(fresh.windows.main()->txtname->text(), ""); // the key shows the sheet, it types nothing
 }
 
 void tst_app::closingTheSalarySheetDiscardsIt()
 {
     press(main->cmdcalgs);
-    type(forms->salarySheet()->txtbp[0], "25000");
-    forms->salarySheet()->close();
-    QTRY_VERIFY(!forms->hasSalarySheet());
+    type(sheet<SalarySheet>()->txtbp[0], "25000");
+    sheet<SalarySheet>()->close();
+    QTRY_VERIFY(!run->windows.made("Form1"));
     type(main->txtname, "R. K. Sharma");
     press(main->cmdcalgs);
-    QCOMPARE(forms->salarySheet()->txtbp[13]->text(), "0");
-    QCOMPARE(forms->salarySheet()->txtnam->text(), "R. K. Sharma");
+    QCOMPARE(sheet<SalarySheet>()->txtbp[13]->text(), "0");
+    QCOMPARE(sheet<SalarySheet>()->txtnam->text(), "R. K. Sharma");
 }
 
 void tst_app::homePageLink()
 {
     for (const bool opens : { true, false }) {
         QUrl asked;
-        forms->urlOpener = [&](const QUrl &url) { return asked = url, opens; };
+        run->urlOpener = [&](const QUrl &url) { return asked = url, opens; };
         QTest::mouseClick(main->Label7, Qt::LeftButton);
         QVERIFY(main->Label7->text().endsWith(asked.toString()));
         QCOMPARE(takeMessages(), opens ? QStringList() : QStringList("Unable to start Web browser !"));

@@ -27,11 +27,26 @@ private:
 
 void tst_returns::everyControlThereAndBack()
 {
-    // Every control of every sheet shows a text or state of its own.
+    // Every control of every sheet shows a text or state of its own. A window's controls are
+    // its record's, with the record's start-up values: a box the record lacks would never be
+    // saved, one the window lacks never shown.
     int n = 0;
-    for (const QString &name : returnformat::kSheets) {
-        QWidget *sheet = openSheet(name);
+    for (const sheetlist::Sheet &entry : sheetlist::all()) {
+        QWidget *sheet = openSheet(entry.name);
         QVERIFY(sheet);
+        records::Controls controls;
+        for (QWidget *control : sheet->findChildren<QWidget *>()) {
+            if (auto *box = qobject_cast<QLineEdit *>(control); box && !qobject_cast<QComboBox *>(box->parent()))
+                controls.insert(box->objectName(), box->text());
+            else if (auto *list = qobject_cast<QComboBox *>(control))
+                controls.insert(list->objectName(), list->currentText());
+            else if (auto *button = qobject_cast<QAbstractButton *>(control); button && button->isCheckable())
+                controls.insert(button->objectName(), button->isChecked() ? "1" : "0");
+        }
+        QCOMPARE(controls, entry.startUp);
+    }
+    for (const sheetlist::Sheet &entry : sheetlist::all()) {
+        QWidget *sheet = run->windows.sheet(entry.name);
         for (QLineEdit *box : sheet->findChildren<QLineEdit *>()) {
             const QSignalBlocker quiet(box);
             box->setText(QStringLiteral("%1,500 %2").arg(++n).arg(box->objectName()));
@@ -44,14 +59,14 @@ void tst_returns::everyControlThereAndBack()
             if (auto *button = sheet->findChild<QRadioButton *>(option))
                 button->setChecked(true);
     }
-    const returnformat::Sheets shown = forms->sheets();
+    const returnformat::Sheets shown = run->windows.sheets();
     const QString file = m_temp.filePath("R. K. Sharma.morvel");
-    QVERIFY(forms->saveReturn(file).isEmpty());
+    QVERIFY(run->document.save(file).isEmpty());
     testsupport::press(main->cmdcalc); // figures and a Print button that opening must put back
-    forms->openReturnFile(file);
-    QCOMPARE(forms->sheets(), shown);
+    run->document.openFile(file);
+    QCOMPARE(run->windows.sheets(), shown);
     QVERIFY(main->lblfile->text().endsWith("R. K. Sharma.morvel"));
-    QVERIFY(!main->cmdprint->isEnabled() && !forms->houseSheet()->txtarv->isEnabled()); // self occupied
+    QVERIFY(!main->cmdprint->isEnabled() && !sheet<HouseSheet>()->txtarv->isEnabled()); // self occupied
     QVERIFY(returnformat::write(shown).contains("\"txtbp(3)\": \"")); // the names of array elements
 }
 
@@ -77,12 +92,12 @@ void tst_returns::refusedFiles()
     const auto [file, why] = testsupport::cells<2>();
     testsupport::type(main->txtgs, "533080");
     testsupport::type(openSheet("Form4")->findChild<QLineEdit *>("txtarv"), "120000");
-    const returnformat::Sheets before = forms->sheets();
-    forms->openReturnFile(file.isEmpty() ? m_temp.filePath("none.morvel") : testsupport::write(m_temp.filePath("refused.morvel"), file.toUtf8()));
+    const returnformat::Sheets before = run->windows.sheets();
+    run->document.openFile(file.isEmpty() ? m_temp.filePath("none.morvel") : testsupport::write(m_temp.filePath("refused.morvel"), file.toUtf8()));
     const QStringList told = takeMessages();
     QVERIFY2(told.size() == 1 && told[0].startsWith("The return \"") && told[0].contains(why), qPrintable(told.join('|')));
-    QCOMPARE(forms->sheets(), before);
-    QVERIFY(forms->returnFile().isEmpty());
+    QCOMPARE(run->windows.sheets(), before);
+    QVERIFY(run->document.fileName().isEmpty());
 }
 
 void tst_returns::limits_data()
@@ -105,7 +120,7 @@ void tst_returns::limits()
         + QByteArray(what == "text" ? n : 1, 'R') + "\"}}}";
     if (what == "size")
         bytes += QByteArray(n - bytes.size(), ' ');
-    forms->openReturnFile(testsupport::write(m_temp.filePath("limit.morvel"), bytes));
+    run->document.openFile(testsupport::write(m_temp.filePath("limit.morvel"), bytes));
     const QStringList told = takeMessages();
     QVERIFY2(why.isEmpty() ? told.isEmpty() : told.size() == 1 && told[0].contains(why), qPrintable(told.join('|')));
     QCOMPARE(main->txtname->text().size(), why.isEmpty() ? (what == "text" ? n : 1) : 0);
@@ -118,7 +133,7 @@ void tst_returns::failedSaves()
     for (const QString where : { "full", "/proc/self/return.morvel" }) {
         const QTemporaryDir folder;
         const QString earlier = testsupport::write(folder.filePath("earlier.morvel"), "the earlier file\n");
-        forms->chooseReturnFile = [&](QWidget *, bool, const QString &) { return where == "full" ? earlier : where; };
+        run->document.chooseFile = [&](QWidget *, bool, const QString &) { return where == "full" ? earlier : where; };
         rlimit limit {};
         ::getrlimit(RLIMIT_FSIZE, &limit);
         const rlimit full { where == "full" ? 100 : limit.rlim_cur, limit.rlim_max };
@@ -130,7 +145,7 @@ void tst_returns::failedSaves()
         QFile file(earlier);
         QVERIFY(file.open(QIODevice::ReadOnly) && file.readAll() == "the earlier file\n");
         QCOMPARE(QDir(folder.path()).entryList(QDir::Files).size(), 1); // nothing half-written beside it
-        QVERIFY(forms->returnFile().isEmpty());
+        QVERIFY(run->document.fileName().isEmpty());
     }
 }
 
@@ -139,7 +154,7 @@ void tst_returns::whereTheDialogsStart()
     // Before any file is in use they start at home, then beside the return in use; the name
     // typed is the file's, never a folder's.
     QStringList suggested;
-    forms->chooseReturnFile = [&](QWidget *, bool saving, const QString &to) { return suggested << to, saving ? m_temp.filePath("saved.morvel") : ""; };
+    run->document.chooseFile = [&](QWidget *, bool saving, const QString &to) { return suggested << to, saving ? m_temp.filePath("saved.morvel") : ""; };
     QTest::keyClick(main, Qt::Key_O, Qt::ControlModifier);
     testsupport::type(main->txtname, "Ram S/O Shyam");
     QTest::keyClick(main, Qt::Key_S, Qt::ControlModifier | Qt::ShiftModifier);
@@ -171,17 +186,17 @@ void tst_returns::changedReturnAtTheEnd()
     QFile::remove(path);
     testsupport::type(main->txtgs, "533080");
     if (file != "none")
-        QVERIFY(forms->saveReturn(path).isEmpty());
+        QVERIFY(run->document.save(path).isEmpty());
     if (file == "opened")
-        forms->openReturnFile(path);
+        run->document.openFile(path);
     if (change != "none")
         testsupport::type(main->txtgs, change == "back" ? "533080" : "600000");
     QStringList questions;
-    forms->askToSave = [&](QWidget *, const QString &question) {
+    run->document.askToSave = [&](QWidget *, const QString &question) {
         questions << question;
-        return answer == "Save" ? Forms::Answer::Save : answer == "Discard" ? Forms::Answer::Discard : Forms::Answer::Cancel;
+        return answer == "Save" ? ReturnDocument::Answer::Save : answer == "Discard" ? ReturnDocument::Answer::Discard : ReturnDocument::Answer::Cancel;
     };
-    forms->chooseReturnFile = [&](QWidget *, bool, const QString &) { return path; };
+    run->document.chooseFile = [&](QWidget *, bool, const QString &) { return path; };
     if (leave == "Exit")
         testsupport::press(main->cmdexit);
     else if (leave == "close")

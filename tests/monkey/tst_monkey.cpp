@@ -27,11 +27,11 @@ void tst_monkey::randomUse()
     auto income = [this] { return testsupport::shown(main, "txtgs txttp txthra txthp txtrel89"); };
 
     auto sheets = [this] { // all but a salary sheet closed (and not opened again since)
-        QList<QWidget *> open = { main, forms->hraSheet(), forms->houseSheet(), forms->deductionsSheet(), forms->reliefSheet() };
-        return forms->hasSalarySheet() ? open << forms->salarySheet() : open;
+        QList<QWidget *> open = { main, sheet<HraSheet>(), sheet<HouseSheet>(), sheet<DeductionsSheet>(), sheet<ReliefSheet>() };
+        return run->windows.made("Form1") ? open << sheet<SalarySheet>() : open;
     };
 
-    fields::writeText(forms->reliefSheet()->txtdob, "15/08/1970"); // its arrears can then be worked out
+    fields::writeText(sheet<ReliefSheet>()->txtdob, "15/08/1970"); // its arrears can then be worked out
     for (int step = 0; step < actions; ++step) {
         QWidget *sheet = pick(sheets());
         auto guards = [sheet] { // "1" for a guard button on, "0" for one off

@@ -30,6 +30,14 @@ private slots:
 
 private:
     void typeEmployee();
+    // What the tax statement prints of the run's sheets as they stand.
+    print::TaxStatementFields taxFields()
+    {
+        const sheetlist::Sheets sheets = run->windows.sheets();
+        return statements::taxStatementFields(sheetlist::recordOf<records::MainRecord>(sheets, "frmmain"),
+            sheetlist::recordOf<records::HouseRecord>(sheets, "Form4"),
+            sheetlist::recordOf<records::DeductionsRecord>(sheets, "frmreb88"));
+    }
 
     QTemporaryDir m_temp;
     std::unique_ptr<printsupport::CupsSandbox> m_cups;
@@ -74,8 +82,8 @@ void tst_statements::statementsOfATypedRun()
     if (QTest::currentTestFailed())
         return;
     print::RecordingPage taxPage, salaryPage;
-    print::drawTaxStatement(taxPage, statements::taxStatementFields(*main, forms->houseSheet(), forms->deductionsSheet()));
-    print::drawSalaryStatement(salaryPage, statements::salaryStatementFields(*forms->salarySheet()));
+    sheetlist::named("frmmain")->page(run->windows.sheets()).draw(taxPage);
+    sheetlist::named("Form1")->page(run->windows.sheets()).draw(salaryPage);
     const QStringList tax = printsupport::listing(taxPage), salary = printsupport::listing(salaryPage);
     QCOMPARE(tax, printsupport::readListing(MORVEL_TESTS_DIR "/print/tax-statement.txt", tax));
     QCOMPARE(salary, printsupport::readListing(MORVEL_TESTS_DIR "/print/salary-statement.txt", salary));
@@ -89,19 +97,20 @@ void tst_statements::statementsOfATypedRun()
     // of the same name from another folder print nothing and stop no other; a return without
     // the salary sheet is told to have written only its tax statement, whatever else is there.
     const QString file = m_temp.filePath("R. K. Sharma.morvel"), overflow = m_temp.filePath("overflow.morvel");
-    testsupport::write(file, QJsonDocument::fromJson(returnformat::write(forms->sheets())).toJson(QJsonDocument::Compact));
+    testsupport::write(file, QJsonDocument::fromJson(returnformat::write(run->windows.sheets())).toJson(QJsonDocument::Compact));
     testsupport::write(overflow, R"({"format":"morvel-return","version":1,"year":"2014-15","sheets":{"frmmain":{"txtgs":"1e308","txtos":"1e308"}}})");
     const QByteArray other = R"({"format":"morvel-return","version":1,"year":"2014-15","sheets":{"frmmain":{"txtname":"Other"}}})";
     QVERIFY(QDir(m_temp.path()).mkpath("sub") && QDir(m_temp.path()).mkpath("pdf"));
     const QString namesake = testsupport::write(m_temp.filePath("sub/R. K. Sharma.morvel"), other);
     const QString alone = testsupport::write(m_temp.filePath("alone.morvel"), other);
     testsupport::write(m_temp.filePath("pdf/alone-salary.pdf"), "of an earlier run");
-    Forms again;
-    QVERIFY(again.openReturn(file).isEmpty());
-    for (QPushButton *calculate : { again.salarySheet()->cmdcal, again.hraSheet()->cmdcal, again.houseSheet()->cmdtot,
-             again.deductionsSheet()->cmdtot, again.mainSheet()->cmdcalc })
+    App again;
+    QVERIFY(again.document.open(file).isEmpty());
+    for (QPushButton *calculate : { again.windows.sheet<SalarySheet>()->cmdcal, again.windows.sheet<HraSheet>()->cmdcal,
+             again.windows.sheet<HouseSheet>()->cmdtot, again.windows.sheet<DeductionsSheet>()->cmdtot,
+             again.windows.main()->cmdcalc })
         calculate->click();
-    QCOMPARE(again.sheets(), forms->sheets());
+    QCOMPARE(again.windows.sheets(), run->windows.sheets());
     QProcess batch;
     batch.start(MORVEL_BINARY, { "--pdf", m_temp.filePath("pdf"), overflow, file, namesake, alone, m_temp.filePath("missing.morvel") });
     QVERIFY(batch.waitForFinished(30000));
@@ -175,10 +184,10 @@ void tst_statements::ageGroupAndSurcharge()
 {
     const auto [age, surcharge, added] = testsupport::cells<3>();
     print::RecordingPage plain, page;
-    print::drawTaxStatement(plain, forms->taxStatement());
+    print::drawTaxStatement(plain, taxFields());
     main->cboage->setCurrentText(age);
     main->txtsurch->setText(surcharge);
-    print::drawTaxStatement(page, forms->taxStatement());
+    print::drawTaxStatement(page, taxFields());
     QStringList lines = printsupport::listing(page);
     for (const QString &line : printsupport::listing(plain))
         lines.removeOne(line);
@@ -193,13 +202,13 @@ void tst_statements::form10E()
     testsupport::type(main->txtname, "R. K. Sharma");
     testsupport::type(main->txtgs, "900000");
     testsupport::press(main->cmdcalc);
-    auto *relief = qobject_cast<frmrel89 *>(openSheet("frmrel89"));
+    auto *relief = qobject_cast<ReliefSheet *>(openSheet("frmrel89"));
     QVERIFY(relief);
     testsupport::fill(relief, "txtdob txtpan txtti(7) txtarr(7)", "15/08/1970 ABCPS1234K 400000 100000");
     testsupport::type(relief->txtaddr, "12 Rajpath, New Delhi 110001");
     testsupport::press(relief->cmdcalc);
     print::RecordingPage page;
-    print::drawForm10E(page, statements::form10eFields(*relief));
+    sheetlist::named("frmrel89")->page(run->windows.sheets()).draw(page);
     const QStringList form = printsupport::listing(page);
     QCOMPARE(form, printsupport::readListing(MORVEL_TESTS_DIR "/print/form-10e.txt", form));
     testsupport::press(relief->cmdprint);
@@ -207,7 +216,7 @@ void tst_statements::form10E()
     QCOMPARE(pdfDiffers(m_cups->jobs()[0], form), QStringList());
 
     const QString dir = m_temp.filePath("10e"), file = dir + "/R. K. Sharma.morvel";
-    QVERIFY(QDir().mkpath(dir) && forms->saveReturn(file).isEmpty());
+    QVERIFY(QDir().mkpath(dir) && run->document.save(file).isEmpty());
     QProcess batch;
     batch.start(MORVEL_BINARY, { "--pdf", dir, file });
     QVERIFY(batch.waitForFinished(30000));

@@ -7,29 +7,29 @@ namespace testsupport {
 void SheetTest::init()
 {
     fields::setMessageHandler([this](QWidget *, const QString &text) { m_messages << text; });
-    forms = std::make_unique<Forms>();
+    run = std::make_unique<App>();
     ended = 0;
-    forms->programEnder = [this] { ++ended; };
+    run->programEnder = [this] { ++ended; };
     // A question the test does not answer itself fails it, as an unexpected message does.
-    forms->askToSave = [this](QWidget *, const QString &question) { return m_messages << question, Forms::Answer::Cancel; };
-    main = forms->mainSheet();
-    Forms::present(main);
+    run->document.askToSave = [this](QWidget *, const QString &question) {
+        return m_messages << question, ReturnDocument::Answer::Cancel;
+    };
+    main = run->windows.main();
+    Windows::present(main);
     QVERIFY(QTest::qWaitForWindowActive(main));
 }
 
 void SheetTest::cleanup()
 {
-    forms.reset();
+    run.reset();
     fields::setMessageHandler({});
     QVERIFY2(m_messages.isEmpty(), qPrintable("unexpected message: " + m_messages.join(" | ")));
 }
 
 QWidget *SheetTest::openSheet(const QString &name)
 {
-    const QHash<QString, QString> openers = { { "Form1", "cmdcalgs" }, { "Form2", "cmdcalhr" },
-        { "Form4", "cmdcalhp" }, { "frmreb88", "cmdcalded80" }, { "frmrel89", "cmdcalrel89" } };
-    if (openers.contains(name))
-        press(main->findChild<QPushButton *>(openers[name]));
+    if (const sheetlist::Sheet *sheet = sheetlist::named(name); sheet && !sheet->opener.isEmpty())
+        press(main->findChild<QPushButton *>(sheet->opener));
     for (QWidget *window : QApplication::topLevelWidgets())
         if (window->objectName() == name)
             return QTest::qWaitForWindowActive(window) ? window : nullptr;

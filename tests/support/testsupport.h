@@ -2,14 +2,14 @@
 // program shows, and typing as a user types.
 #pragma once
 
-#include "app/forms.h"
+#include "app/app.h"
 #include "fields/messages.h"
-#include "sheets/deductions/frmreb88.h"
-#include "sheets/hra/form2.h"
-#include "sheets/house/form4.h"
-#include "sheets/main/frmmain.h"
-#include "sheets/relief/frmrel89.h"
-#include "sheets/salary/form1.h"
+#include "sheets/deductions/deductionssheet.h"
+#include "sheets/house/housesheet.h"
+#include "sheets/hra/hrasheet.h"
+#include "sheets/main/mainsheet.h"
+#include "sheets/relief/reliefsheet.h"
+#include "sheets/salary/salarysheet.h"
 
 #include <QApplication>
 #include <QCheckBox>
@@ -37,8 +37,11 @@ protected:
     // and waits until it has the keyboard; nullptr when it does not come.
     QWidget *openSheet(const QString &name);
 
-    std::unique_ptr<Forms> forms;
-    frmmain *main = nullptr;
+    // A sheet's window, made as when anything first asks for it.
+    template <class Window> Window *sheet() { return run->windows.sheet<Window>(); }
+
+    std::unique_ptr<App> run;
+    MainSheet *main = nullptr;
     int ended = 0; // how often the run was ended
 
 protected slots:

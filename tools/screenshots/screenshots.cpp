@@ -2,7 +2,7 @@
 // Back), saves a picture of each window as a small PNG and renders both printed statements
 // of the example into PDF files:
 //   morvel_screenshots OUTDIR
-#include "app/forms.h"
+#include "app/app.h"
 #include "app/frmsplash.h"
 #include "app/statements.h"
 #include "fields/amountfield.h"
@@ -10,12 +10,12 @@
 #include "print/printing.h"
 #include "print/salarystatement.h"
 #include "print/taxstatement.h"
-#include "sheets/deductions/frmreb88.h"
-#include "sheets/house/form4.h"
-#include "sheets/hra/form2.h"
-#include "sheets/main/frmmain.h"
-#include "sheets/relief/frmrel89.h"
-#include "sheets/salary/form1.h"
+#include "sheets/deductions/deductionssheet.h"
+#include "sheets/house/housesheet.h"
+#include "sheets/hra/hrasheet.h"
+#include "sheets/main/mainsheet.h"
+#include "sheets/relief/reliefsheet.h"
+#include "sheets/salary/salarysheet.h"
 
 #include <QApplication>
 #include <QComboBox>
@@ -53,17 +53,17 @@ bool type(QLineEdit *field, const QString &text)
     return field->text() == text;
 }
 
-bool fillWorkedExample(Forms &forms)
+bool fillWorkedExample(App &run)
 {
-    frmmain *main = forms.mainSheet();
-    Forms::present(main);
+    MainSheet *main = run.windows.main();
+    Windows::present(main);
     if (!type(main->txtname, QStringLiteral("R. K. Sharma")))
         return false;
 
     // Basic pay and grade pay typed into the first row run down the column.
     if (!press(main->cmdcalgs))
         return false;
-    Form1 *salary = forms.salarySheet();
+    SalarySheet *salary = run.windows.sheet<SalarySheet>();
     salary->cboclass1->setCurrentText(QStringLiteral("X"));
     salary->cboclass3->setCurrentText(QStringLiteral("A/A-1"));
     if (!type(salary->txtbp[0], QStringLiteral("15000"))
@@ -73,13 +73,13 @@ bool fillWorkedExample(Forms &forms)
 
     if (!press(main->cmdcalhr))
         return false;
-    Form2 *hra = forms.hraSheet();
+    HraSheet *hra = run.windows.sheet<HraSheet>();
     if (!type(hra->txtRP, QStringLiteral("100000")) || !press(hra->cmdcal) || !press(hra->cmdback))
         return false;
 
     if (!press(main->cmdcalhp))
         return false;
-    Form4 *house = forms.houseSheet();
+    HouseSheet *house = run.windows.sheet<HouseSheet>();
     if (!type(house->txtarv, QStringLiteral("120000"))
         || !type(house->txtptax, QStringLiteral("12000"))
         || !type(house->txtintt, QStringLiteral("150000")) || !press(house->cmdtot)
@@ -88,7 +88,7 @@ bool fillWorkedExample(Forms &forms)
 
     if (!press(main->cmdcalded80))
         return false;
-    frmreb88 *deductions = forms.deductionsSheet();
+    DeductionsSheet *deductions = run.windows.sheet<DeductionsSheet>();
     if (!type(deductions->txtgpf, QStringLiteral("60000"))
         || !type(deductions->txtlic, QStringLiteral("40000")) || !press(deductions->cmdtot)
         || !press(deductions->cmdbk))
@@ -100,14 +100,14 @@ bool fillWorkedExample(Forms &forms)
 
 // Relief u/s 89 in a run of its own: a net taxable income of 9,00,000 with arrears of 1,00,000
 // that belong to 2012-13, whose total income was 4,00,000.
-bool fillReliefExample(Forms &forms)
+bool fillReliefExample(App &run)
 {
-    frmmain *main = forms.mainSheet();
-    Forms::present(main);
+    MainSheet *main = run.windows.main();
+    Windows::present(main);
     if (!type(main->txtname, QStringLiteral("R. K. Sharma")) || !type(main->txtgs, QStringLiteral("900000"))
         || !press(main->cmdcalc) || !press(main->cmdcalrel89))
         return false;
-    frmrel89 *relief = forms.reliefSheet();
+    ReliefSheet *relief = run.windows.sheet<ReliefSheet>();
     return type(relief->txtdob, QStringLiteral("15/08/1970")) && type(relief->txtpan, QStringLiteral("ABCPS1234K"))
         && type(relief->txtaddr, QStringLiteral("12 Rajpath, New Delhi 110001"))
         && type(relief->txtti[7], QStringLiteral("400000")) && type(relief->txtarr[7], QStringLiteral("100000"))
@@ -118,7 +118,7 @@ bool fillReliefExample(Forms &forms)
 // the windows have few colours.
 bool save(QWidget *window, const QDir &folder, const QString &file)
 {
-    Forms::present(window);
+    Windows::present(window);
     settle();
     const QImage picture = window->grab().toImage().convertToFormat(
         QImage::Format_Indexed8, Qt::ThresholdDither | Qt::AvoidDither);
@@ -132,19 +132,13 @@ bool save(QWidget *window, const QDir &folder, const QString &file)
 }
 
 // The statements exactly as Print would send them to the printer.
-bool renderStatements(Forms &forms, const QDir &folder)
+bool renderStatements(App &run, const QDir &folder, const QString &sheet, const QString &pdf)
 {
-    const print::TaxStatementFields tax = statements::taxStatementFields(
-        *forms.mainSheet(), forms.houseSheet(), forms.deductionsSheet());
-    const print::SalaryStatementFields salary = statements::salaryStatementFields(*forms.salarySheet());
-    const bool ok = print::renderToPdf(folder.filePath(QStringLiteral("tax-statement.pdf")),
-                                       QStringLiteral("Tax statement"),
-                                       [&](print::Page &page) { return drawTaxStatement(page, tax); })
-        && print::renderToPdf(folder.filePath(QStringLiteral("salary-statement.pdf")),
-                              QStringLiteral("Salary statement"),
-                              [&](print::Page &page) { return drawSalaryStatement(page, salary); });
+    const sheetlist::Sheet *entry = sheetlist::named(sheet);
+    const sheetlist::Page page = entry->page(run.windows.sheets());
+    const bool ok = page.problem.isEmpty() && print::renderToPdf(folder.filePath(pdf), entry->jobName, page.draw);
     if (!ok)
-        std::fprintf(stderr, "cannot render the statements into %s\n", qPrintable(folder.path()));
+        std::fprintf(stderr, "cannot render %s into %s\n", qPrintable(pdf), qPrintable(folder.path()));
     return ok;
 }
 
@@ -170,27 +164,26 @@ int main(int argc, char *argv[])
         messaged = true;
     });
 
-    Forms forms;
-    forms.programEnder = [] {};
-    auto *splash = new frmSplash(forms);
+    App run;
+    run.programEnder = [] {};
+    auto *splash = new frmSplash(run);
     splash->Timer1->stop(); // the picture is taken before it would give way
     bool ok = save(splash, folder, QStringLiteral("splash.png"));
     delete splash;
 
-    ok = ok && fillWorkedExample(forms) && !messaged;
-    ok = ok && save(forms.salarySheet(), folder, QStringLiteral("salary-sheet.png"))
-        && save(forms.hraSheet(), folder, QStringLiteral("hra-exemption.png"))
-        && save(forms.houseSheet(), folder, QStringLiteral("house-property.png"))
-        && save(forms.deductionsSheet(), folder, QStringLiteral("deductions.png"))
-        && save(forms.mainSheet(), folder, QStringLiteral("main-sheet.png"));
-    ok = ok && renderStatements(forms, folder);
+    ok = ok && fillWorkedExample(run) && !messaged;
+    ok = ok && save(run.windows.sheet<SalarySheet>(), folder, QStringLiteral("salary-sheet.png"))
+        && save(run.windows.sheet<HraSheet>(), folder, QStringLiteral("hra-exemption.png"))
+        && save(run.windows.sheet<HouseSheet>(), folder, QStringLiteral("house-property.png"))
+        && save(run.windows.sheet<DeductionsSheet>(), folder, QStringLiteral("deductions.png"))
+        && save(run.windows.main(), folder, QStringLiteral("main-sheet.png"));
+    ok = ok && renderStatements(run, folder, "frmmain", "tax-statement.pdf")
+        && renderStatements(run, folder, "Form1", "salary-statement.pdf");
 
-    Forms reliefRun;
+    App reliefRun;
     reliefRun.programEnder = [] {};
     ok = ok && fillReliefExample(reliefRun) && !messaged
-        && save(reliefRun.reliefSheet(), folder, QStringLiteral("relief-89.png"));
-    const print::Form10EFields form = statements::form10eFields(*reliefRun.reliefSheet());
-    ok = ok && print::renderToPdf(folder.filePath(QStringLiteral("form-10e.pdf")), QStringLiteral("Form 10E"),
-                   [&](print::Page &page) { return drawForm10E(page, form); });
+        && save(reliefRun.windows.sheet<ReliefSheet>(), folder, QStringLiteral("relief-89.png"))
+        && renderStatements(reliefRun, folder, "frmrel89", "form-10e.pdf");
     return ok ? 0 : 1;
 }

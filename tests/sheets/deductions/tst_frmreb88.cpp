@@ -37,9 +37,9 @@ void tst_frmreb88::totals()
     QVERIFY(deductions);
     for (const QString &entry : typed.split(' '))
         testsupport::fill(deductions, entry.section('=', 0, 0), entry.section('=', 1));
-    QTest::keyClick(forms->deductionsSheet()->txtgpf, Qt::Key_Return);
+    QTest::keyClick(sheet<DeductionsSheet>()->txtgpf, Qt::Key_Return);
     QCOMPARE(testsupport::shown(deductions, "txt80c txttot1 txt80ccf txtgt80"), shown);
-    QVERIFY(forms->deductionsSheet()->cmdbk->isEnabled());
+    QVERIFY(sheet<DeductionsSheet>()->cmdbk->isEnabled());
 }
 
 void tst_frmreb88::mediclaimCeiling_data()
@@ -56,7 +56,7 @@ void tst_frmreb88::mediclaimCeiling_data()
 void tst_frmreb88::mediclaimCeiling()
 {
     const auto [typed, restricted] = testsupport::cells<2>();
-    frmreb88 *deductions = static_cast<frmreb88 *>(openSheet("frmreb88"));
+    DeductionsSheet *deductions = static_cast<DeductionsSheet *>(openSheet("frmreb88"));
     QVERIFY(deductions);
     testsupport::type(deductions->txt80d, typed);
     const QString told = "Deduction for Mediclaim Restricted to Rs.30,000/- only (Rs. 15,000/- for self and dependents and Rs. 15,000/- for parents";

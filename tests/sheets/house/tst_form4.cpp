@@ -35,7 +35,7 @@ void tst_form4::income_data()
 void tst_form4::income()
 {
     const auto [option, figures, results] = testsupport::cells<3>();
-    Form4 *house = static_cast<Form4 *>(openSheet("Form4"));
+    HouseSheet *house = static_cast<HouseSheet *>(openSheet("Form4"));
     QVERIFY(house);
     if (option != "rented")
         press(house->optso);
@@ -50,7 +50,7 @@ void tst_form4::income()
 
 void tst_form4::options()
 {
-    Form4 *house = static_cast<Form4 *>(openSheet("Form4"));
+    HouseSheet *house = static_cast<HouseSheet *>(openSheet("Form4"));
     QVERIFY(house);
     testsupport::fill(house, "txtarv txtptax txtoth", "120000 12000 500");
     press(house->cmdtot);

@@ -38,10 +38,10 @@ void tst_form2::exemption()
         auto *box = hra->findChild<QLineEdit *>(computed.section(' ', 0, 0));
         QCOMPARE(takeMessages(), QStringList(QString("The box \"%1\" holds \"%2\", which is not a number. Please correct "
                                                      "it and calculate again.").arg(computed.section(' ', 1), box->text())));
-        QVERIFY(box->hasFocus() && !forms->hraSheet()->cmdback->isEnabled());
+        QVERIFY(box->hasFocus() && !sheet<HraSheet>()->cmdback->isEnabled());
     } else {
         QCOMPARE(testsupport::shown(hra, "txtns txthrx"), computed);
-        QVERIFY(forms->hraSheet()->cmdback->isEnabled());
+        QVERIFY(sheet<HraSheet>()->cmdback->isEnabled());
     }
 }
 

@@ -16,16 +16,16 @@ private slots:
 private:
     // The main sheet calculated with its age group and gross salary (its net taxable income),
     // then the relief sheet opened from it.
-    frmrel89 *open(const QString &age, const QString &grossSalary);
+    ReliefSheet *open(const QString &age, const QString &grossSalary);
 };
 
-frmrel89 *tst_frmrel89::open(const QString &age, const QString &grossSalary)
+ReliefSheet *tst_frmrel89::open(const QString &age, const QString &grossSalary)
 {
     main->cboage->setCurrentText(age);
     type(main->txtname, "R. K. Sharma");
     type(main->txtgs, grossSalary);
     press(main->cmdcalc);
-    return qobject_cast<frmrel89 *>(openSheet("frmrel89"));
+    return qobject_cast<ReliefSheet *>(openSheet("frmrel89"));
 }
 
 void tst_frmrel89::calculate_data()
@@ -58,7 +58,7 @@ void tst_frmrel89::calculate_data()
 void tst_frmrel89::calculate()
 {
     const auto [age, gross, boxes, typed, shown, expected] = testsupport::cells<6>();
-    frmrel89 *sheet = open(age, gross);
+    ReliefSheet *sheet = open(age, gross);
     QVERIFY(sheet);
     const QStringList names = boxes.split(' '), texts = typed.split(' ');
     for (qsizetype i = 0; i < names.size(); ++i)
@@ -77,7 +77,7 @@ void tst_frmrel89::calculate()
 
 void tst_frmrel89::handBack()
 {
-    frmrel89 *sheet = open("Below 60", "900000");
+    ReliefSheet *sheet = open("Below 60", "900000");
     QVERIFY(sheet && sheet->txtdob->hasFocus());
     QCOMPARE(testsupport::shown(sheet, "txtnti txtname txtage"), "900000 R. K. Sharma Below 60");
     testsupport::fill(sheet, "txtdob txtti(7) txtarr(7)", "15/08/1970 400000 100000");

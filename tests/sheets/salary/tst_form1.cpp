@@ -67,7 +67,7 @@ void tst_form1::rules_data()
 void tst_form1::rules()
 {
     const auto [classes, increment, pay, expected] = testsupport::cells<4>();
-    Form1 *salary = static_cast<Form1 *>(openSheet("Form1"));
+    SalarySheet *salary = static_cast<SalarySheet *>(openSheet("Form1"));
     QVERIFY(salary);
     testsupport::fill(salary, "cboclass1 cboclass3 cbonps txtbp(0) txtgp(0)", classes + ' ' + pay.section(' ', 0, 1));
     for (const QString &month : pay.split(' ').mid(2))
@@ -83,7 +83,7 @@ void tst_form1::rules()
 
 void tst_form1::overflowLeavesNothingToPrint()
 {
-    Form1 *salary = static_cast<Form1 *>(openSheet("Form1"));
+    SalarySheet *salary = static_cast<SalarySheet *>(openSheet("Form1"));
     QVERIFY(salary);
     type(salary->txtbp[0], "1e308");
     testsupport::press(salary->cmdcal);

@@ -1,9 +1,9 @@
-#include "sheets/main/frmmain.h"
+#include "sheets/main/mainsheet.h"
 
 #include "fields/amountfield.h"
 #include "fields/conversions.h"
 #include "fields/labels.h"
-#include "rules/tax.h"
+#include "records/main.h"
 
 #include <QCloseEvent>
 #include <QComboBox>
@@ -17,7 +17,6 @@
 
 using fields::makeButton;
 using fields::makeLabel;
-using fields::readAmount;
 
 namespace {
 
@@ -32,12 +31,9 @@ QLineEdit *makeHiddenField(QWidget *parent, const QString &name)
 
 } // namespace
 
-frmmain::frmmain(QWidget *parent)
-    : QDialog(parent, Qt::Window)
+MainSheet::MainSheet()
+    : SheetWindow(kFormName, QStringLiteral("Morvel1415 - Income Tax Calculator"))
 {
-    setObjectName(QStringLiteral("frmmain"));
-    setWindowTitle(QStringLiteral("Morvel1415 - Income Tax Calculator"));
-
     using fields::makeAmountField;
     using fields::makeComputedField;
 
@@ -79,8 +75,7 @@ frmmain::frmmain(QWidget *parent)
     cmdcalc = makeButton(this, QStringLiteral("cmdcalc"), QStringLiteral("&Calculate"));
     cmdprint = makeButton(this, QStringLiteral("cmdprint"), QStringLiteral("&Print"));
     cmdexit = makeButton(this, QStringLiteral("cmdexit"), QStringLiteral("E&xit"));
-    cmdcalc->setDefault(true);
-    cmdprint->setEnabled(false);
+    setButtons(cmdcalc, { cmdprint });
 
     Label7 = makeLabel(this, QStringLiteral("Label7"), QString());
     QPalette blue = Label7->palette();
@@ -172,11 +167,11 @@ frmmain::frmmain(QWidget *parent)
 
     auto *menus = new QMenuBar(this);
     QMenu *mnufile = menus->addMenu(QStringLiteral("&File"));
-    mnufile->addAction(QStringLiteral("&Open..."), QKeySequence::Open, this, &frmmain::mnuopen_Click);
-    mnufile->addAction(QStringLiteral("&Save"), QKeySequence::Save, this, &frmmain::mnusave_Click);
+    mnufile->addAction(QStringLiteral("&Open..."), QKeySequence::Open, this, &MainSheet::mnuopen_Click);
+    mnufile->addAction(QStringLiteral("&Save"), QKeySequence::Save, this, &MainSheet::mnusave_Click);
     // Not QKeySequence::SaveAs: the plain X11 key bindings have none.
     mnufile->addAction(QStringLiteral("Save &As..."), QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_S), this,
-        &frmmain::mnusaveas_Click);
+        &MainSheet::mnusaveas_Click);
     grid->setMenuBar(menus);
 
     // Every amount column holds a seven-figure amount with paise; the "Calc." buttons stay
@@ -194,31 +189,28 @@ frmmain::frmmain(QWidget *parent)
     for (size_t i = 0; i + 1 < std::size(order); ++i)
         setTabOrder(order[i], order[i + 1]);
 
-    auto disablePrint = [this] { cmdprint->setEnabled(false); };
+    auto disablePrint = [this] { setGuardsEnabled(false); };
     for (QLineEdit *field : {txtgs, txttp, txthra, txtos, txthp, txtrel89, txtdedtax})
         fields::connectCommonChange(field, this, disablePrint);
-    connect(txtname, &QLineEdit::textChanged, this, &frmmain::txtname_Change);
-    connect(cboage, &QComboBox::currentIndexChanged, this, &frmmain::cboage_Change);
+    connect(txtname, &QLineEdit::textChanged, this, &MainSheet::txtname_Change);
+    connect(cboage, &QComboBox::currentIndexChanged, this, &MainSheet::cboage_Change);
 
-    connect(cmdcalc, &QPushButton::clicked, this, &frmmain::cmdcalc_Click);
-    connect(cmdcalgs, &QPushButton::clicked, this, &frmmain::cmdcalgs_Click);
-    connect(cmdcalhr, &QPushButton::clicked, this, &frmmain::cmdcalhr_Click);
-    connect(cmdcalhp, &QPushButton::clicked, this, &frmmain::cmdcalhp_Click);
-    connect(cmdcalded80, &QPushButton::clicked, this, &frmmain::cmdcalded80_Click);
-    connect(cmdcalrel89, &QPushButton::clicked, this, &frmmain::cmdcalrel89_Click);
-    connect(cmdprint, &QPushButton::clicked, this, &frmmain::cmdprint_Click);
-    connect(cmdexit, &QPushButton::clicked, this, &frmmain::cmdexit_Click);
+    connect(cmdcalc, &QPushButton::clicked, this, &MainSheet::cmdcalc_Click);
+    for (QPushButton *calc : { cmdcalgs, cmdcalhr, cmdcalhp, cmdcalded80, cmdcalrel89 })
+        connect(calc, &QPushButton::clicked, this, [this, calc] { emit calcWanted(calc->objectName()); });
+    connect(cmdprint, &QPushButton::clicked, this, &MainSheet::printWanted);
+    connect(cmdexit, &QPushButton::clicked, this, &MainSheet::cmdexit_Click);
 
     txtname->setFocus();
 }
 
-void frmmain::showCredits(const QString &authorCredit, const QString &homePage)
+void MainSheet::showCredits(const QString &authorCredit, const QString &homePage)
 {
     Label3->setText(authorCredit);
     Label7->setText(QStringLiteral("Free Download:- ") + homePage);
 }
 
-void frmmain::closeEvent(QCloseEvent *event)
+void MainSheet::closeEvent(QCloseEvent *event)
 {
     // The run decides: it ends (hidden sub-forms must not keep it alive with no window to
     // see), or it keeps this window when a changed return is not to be lost.
@@ -226,63 +218,27 @@ void frmmain::closeEvent(QCloseEvent *event)
     emit exitWanted();
 }
 
-void frmmain::takeSalary(const pay::YearFigures &figures)
-{
-    fields::writeAmount(txtgs, figures.gross);
-    fields::writeAmount(txttp, figures.transportExempt);
-    fields::writeAmount(txtbp, figures.basicPay);
-    fields::writeAmount(txtda, figures.dearness);
-    fields::writeAmount(txthrr, figures.hraReceived);
-    fields::writeAmount(txtnpa, figures.gradePay);
-    fields::writeAmount(txtmgc, figures.pension);
-    cmdcalhr->setFocus();
-}
-
-void frmmain::takeHraExemption(double exemption)
-{
-    fields::writeAmount(txthra, exemption);
-    txtos->setFocus();
-}
-
-void frmmain::takeHouseIncome(double income)
-{
-    fields::writeAmount(txthp, income);
-    cmdcalded80->setFocus();
-}
-
-void frmmain::takeDeductions(double total)
-{
-    fields::writeAmount(txtded80, total);
-    txtrel89->setFocus();
-}
-
-void frmmain::takeRelief89(double relief)
-{
-    fields::writeAmount(txtrel89, relief);
-    txtdedtax->setFocus();
-}
-
-void frmmain::showReturnFile(const QString &fileName)
+void MainSheet::showReturnFile(const QString &fileName)
 {
     lblfile->setText(QStringLiteral("File: ") + QDir::toNativeSeparators(fileName));
 }
 
-void frmmain::mnuopen_Click()
+void MainSheet::mnuopen_Click()
 {
     emit openWanted();
 }
 
-void frmmain::mnusave_Click()
+void MainSheet::mnusave_Click()
 {
     emit saveWanted();
 }
 
-void frmmain::mnusaveas_Click()
+void MainSheet::mnusaveas_Click()
 {
     emit saveAsWanted();
 }
 
-bool frmmain::eventFilter(QObject *watched, QEvent *event)
+bool MainSheet::eventFilter(QObject *watched, QEvent *event)
 {
     if (watched == Label7 && event->type() == QEvent::MouseButtonRelease) {
         Label7_Click();
@@ -291,109 +247,34 @@ bool frmmain::eventFilter(QObject *watched, QEvent *event)
     return QDialog::eventFilter(watched, event);
 }
 
-void frmmain::txtname_Change()
+void MainSheet::txtname_Change()
 {
-    cmdprint->setEnabled(false); // the name may be empty: no refill
+    setGuardsEnabled(false); // the name may be empty: no refill
 }
 
-void frmmain::cboage_Change()
+void MainSheet::cboage_Change()
 {
-    cmdprint->setEnabled(false); // other slabs: the figures are out of date
+    setGuardsEnabled(false); // other slabs: the figures are out of date
 }
 
-void frmmain::cmdcalc_Click()
+void MainSheet::cmdcalc_Click()
 {
-    cmdprint->setEnabled(true);
-
-    // Each step reads the fields afresh, so it sees the text the step before wrote.
-    if (!fields::writeResult(this, txtexall, readAmount(txttp->text()) + readAmount(txthra->text()),
-                   QStringLiteral("total of the exempt allowances")))
-        return;
-    if (!fields::writeResult(this, txtnsal,
-            readAmount(txtgs->text()) - readAmount(txtexall->text()),
-            QStringLiteral("income from salary")))
-        return;
-    if (!fields::writeResult(this, txtgti,
-                   readAmount(txtnsal->text()) + readAmount(txthp->text())
-                       + readAmount(txtos->text()),
-                   QStringLiteral("gross total income")))
-        return;
-    if (!fields::writeResult(this, txtnti,
-                   tax::roundToTens(readAmount(txtgti->text()) - readAmount(txtded80->text())),
-                   QStringLiteral("net taxable income")))
-        return;
-
-    const auto age = tax::AgeGroup(cboage->currentIndex());
-    if (!fields::writeResult(this, txtgtax, tax::taxBySlabs(readAmount(txtnti->text()), age),
-                   QStringLiteral("gross tax")))
-        return;
-    if (!fields::writeResult(this, txtrel87A,
-                   tax::relief87A(readAmount(txtnti->text()), readAmount(txtgtax->text())),
-                   QStringLiteral("relief u/s 87A")))
-        return;
-    if (!fields::writeResult(this, txtntax,
-                   tax::netTax(readAmount(txtgtax->text()), readAmount(txtrel87A->text()),
-                               readAmount(txtrel89->text())),
-                   QStringLiteral("net tax")))
-        return;
-    const double netTaxAtThreshold
-        = tax::netTax(tax::taxBySlabs(tax::kSurchargeThreshold, age), 0, readAmount(txtrel89->text()));
-    if (!fields::writeResult(this, txtsurch,
-            tax::surcharge(readAmount(txtnti->text()), readAmount(txtntax->text()), netTaxAtThreshold),
-            QStringLiteral("surcharge")))
-        return;
-    if (!fields::writeResult(this, txtcess,
-            tax::educationCess(readAmount(txtntax->text()) + readAmount(txtsurch->text())),
-            QStringLiteral("education cess")))
-        return;
-    if (!fields::writeResult(this, txtttax,
-            readAmount(txtntax->text()) + readAmount(txtsurch->text()) + readAmount(txtcess->text()),
-            QStringLiteral("total tax")))
-        return;
-    fields::writeResult(this, txtbaltax,
-        readAmount(txtttax->text()) - readAmount(txtdedtax->text()), QStringLiteral("balance tax"));
+    auto main = record<records::MainRecord>();
+    const std::optional<records::Said> said = records::calculate(main);
+    showRecord(main, false);
+    // A calculation that stopped half-way must not be printed.
+    if (said)
+        refuse(said->message, said->box);
+    else
+        setGuardsEnabled(true);
 }
 
-void frmmain::cmdcalgs_Click()
-{
-    emit salarySheetWanted(txtname->text());
-}
-
-void frmmain::cmdcalhr_Click()
-{
-    // These hidden fields only ever hold number text written by the salary sheet.
-    auto readHidden = [](const QLineEdit *field) {
-        return fields::readNumberText(field->text()).value_or(readAmount(field->text()));
-    };
-    emit hraSheetWanted(readHidden(txtbp), readHidden(txtnpa), readHidden(txtda), readHidden(txthrr));
-}
-
-void frmmain::cmdcalhp_Click()
-{
-    emit houseSheetWanted();
-}
-
-void frmmain::cmdcalded80_Click()
-{
-    emit deductionsSheetWanted(readAmount(txtmgc->text()));
-}
-
-void frmmain::cmdcalrel89_Click()
-{
-    emit relief89SheetWanted(readAmount(txtnti->text()), tax::AgeGroup(cboage->currentIndex()), txtname->text());
-}
-
-void frmmain::cmdprint_Click()
-{
-    emit printWanted();
-}
-
-void frmmain::cmdexit_Click()
+void MainSheet::cmdexit_Click()
 {
     emit exitWanted();
 }
 
-void frmmain::Label7_Click()
+void MainSheet::Label7_Click()
 {
     emit homePageWanted();
 }

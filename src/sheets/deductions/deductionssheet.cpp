@@ -1,10 +1,10 @@
-#include "sheets/deductions/frmreb88.h"
+#include "sheets/deductions/deductionssheet.h"
 
 #include "fields/amountfield.h"
 #include "fields/conversions.h"
 #include "fields/labels.h"
 #include "fields/messages.h"
-#include "rules/deductions.h"
+#include "records/deductions.h"
 
 #include <QCloseEvent>
 #include <QGridLayout>
@@ -31,12 +31,9 @@ QLabel *makeHeading(QWidget *parent, const QString &name, const QString &caption
 
 } // namespace
 
-frmreb88::frmreb88(QWidget *parent)
-    : QDialog(parent, Qt::Window)
+DeductionsSheet::DeductionsSheet()
+    : SheetWindow(kFormName, QStringLiteral("Morvel1415 - Deductions Under Section 80"))
 {
-    setObjectName(QStringLiteral("frmreb88"));
-    setWindowTitle(QStringLiteral("Morvel1415 - Deductions Under Section 80"));
-
     auto field = [this](const char *name) {
         return fields::makeAmountField(this, QString::fromLatin1(name));
     };
@@ -75,8 +72,7 @@ frmreb88::frmreb88(QWidget *parent)
 
     cmdtot = makeButton(this, QStringLiteral("cmdtot"), QStringLiteral("&Calculate"));
     cmdbk = makeButton(this, QStringLiteral("cmdbk"), QStringLiteral("&Back"));
-    cmdtot->setDefault(true);
-    cmdbk->setEnabled(false);
+    setButtons(cmdtot, { cmdbk });
 
     lblsec80c = heading("lblsec80c", QStringLiteral("Section - 80C :-"));
     lblgpf = label("lblgpf", QStringLiteral("GPF :-"));
@@ -185,91 +181,35 @@ frmreb88::frmreb88(QWidget *parent)
                              txttf2, txtinf, txtos, txt80ccc, txt80ccdec, txt80ccdgc, txt80ccf,
                              txt80g, txtoth})
         fields::connectCommonChange(input, this, disableGuards);
-    connect(txt80d, &QLineEdit::textChanged, this, &frmreb88::txt80d_Change);
+    connect(txt80d, &QLineEdit::textChanged, this, &DeductionsSheet::txt80d_Change);
 
-    connect(cmdtot, &QPushButton::clicked, this, &frmreb88::cmdtot_Click);
-    connect(cmdbk, &QPushButton::clicked, this, &frmreb88::cmdbk_Click);
+    connect(cmdtot, &QPushButton::clicked, this, &DeductionsSheet::cmdtot_Click);
+    connect(cmdbk, &QPushButton::clicked, this, &DeductionsSheet::backWanted);
 
     txtgpf->setFocus();
 }
 
-QString frmreb88::mediclaimMessage()
+void DeductionsSheet::cmdtot_Click()
 {
-    return QStringLiteral("Deduction for Mediclaim Restricted to Rs.30,000/- only (Rs. 15,000/- "
-                          "for self and dependents and Rs. 15,000/- for parents");
+    auto deductions = record<records::DeductionsRecord>();
+    const std::optional<records::Said> said = records::calculate(deductions);
+    showRecord(deductions, false);
+    if (said)
+        refuse(said->message, said->box);
+    else
+        setGuardsEnabled(true);
 }
 
-void frmreb88::closeEvent(QCloseEvent *event)
-{
-    event->accept(); // hides; the form lives on for the run
-}
-
-void frmreb88::setGuardsEnabled(bool enabled)
-{
-    for (QPushButton *button : guardButtons())
-        button->setEnabled(enabled);
-}
-
-void frmreb88::cmdtot_Click()
-{
-    // Each step reads the fields afresh, so it sees the text the step before wrote.
-    const std::array items { readAmount(txtgpf->text()), readAmount(txtgis->text()),
-        readAmount(txthba->text()), readAmount(txtlic->text()), readAmount(txtppf->text()),
-        readAmount(txtnsc->text()), readAmount(txtnsci->text()), readAmount(txttf1->text()),
-        readAmount(txttf2->text()), readAmount(txtinf->text()), readAmount(txtos->text()) };
-    if (!fields::writeResult(
-            this, txt80c, deductions::total80c(items), QStringLiteral("total of section 80C")))
-        return;
-    const QString savingsTotal = QStringLiteral("total of sections 80C, 80CCC and 80CCD");
-    if (!fields::writeResult(this, txttot1,
-                   deductions::savingsBeforeCeiling(readAmount(txt80c->text()),
-                                                    readAmount(txt80ccc->text()),
-                                                    readAmount(txt80ccdec->text())),
-                   savingsTotal))
-        return;
-    if (!fields::writeResult(this, txttot1,
-                   deductions::savingsAfterCeiling(readAmount(txttot1->text()),
-                                                   readAmount(txt80ccdgc->text())),
-                   savingsTotal))
-        return;
-    // Cut back in the field itself, so the sheet and the printed statement show what counts.
-    if (deductions::infraBondsOverCeiling(readAmount(txt80ccf->text())))
-        fields::writeText(txt80ccf, fields::numberText(deductions::kInfraBondsCeiling));
-    if (!fields::writeResult(this, txtgt80,
-                   deductions::grandTotal(readAmount(txttot1->text()),
-                                          readAmount(txt80d->text()),
-                                          readAmount(txt80g->text()),
-                                          readAmount(txt80ccf->text()),
-                                          readAmount(txtoth->text())),
-                   QStringLiteral("grand total of deductions")))
-        return;
-    setGuardsEnabled(true);
-}
-
-void frmreb88::takePensionContribution(double contribution)
-{
-    fields::writeAmount(txt80ccdec, contribution);
-    fields::writeAmount(txt80ccdgc, contribution);
-}
-
-void frmreb88::cmdbk_Click()
-{
-    hide();
-    // Calculate only leaves number text here that reads back as a finite amount.
-    emit handedBack(readAmount(txtgt80->text()));
-}
-
-void frmreb88::txt80d_Change()
+void DeductionsSheet::txt80d_Change()
 {
     setGuardsEnabled(false);
-    if (txt80d->text().isEmpty()) {
-        fields::writeText(txt80d, QStringLiteral("0")); // runs this rule again on "0"
-        return;
-    }
-    if (!deductions::mediclaimOverCeiling(txt80d->text()))
-        return;
-    fields::showMessage(this, mediclaimMessage());
-    // Runs this rule again; the ceiling itself is not above the ceiling.
-    fields::writeText(txt80d, fields::numberText(deductions::kMediclaimCeiling));
-    txt80g->setFocus();
+    auto deductions = record<records::DeductionsRecord>();
+    const std::optional<records::Said> said = records::mediclaimTyped(deductions);
+    if (said)
+        fields::showMessage(this, said->message);
+    // Runs this rule again, on "0" or on the ceiling, which is not above the ceiling.
+    if (deductions.txt80d != txt80d->text())
+        fields::writeText(txt80d, deductions.txt80d);
+    if (said)
+        control(said->box)->setFocus();
 }

@@ -1,10 +1,9 @@
-#include "sheets/hra/form2.h"
+#include "sheets/hra/hrasheet.h"
 
 #include "fields/amountfield.h"
 #include "fields/conversions.h"
 #include "fields/labels.h"
-#include "fields/messages.h"
-#include "rules/hra.h"
+#include "records/hra.h"
 
 #include <QGridLayout>
 #include <QHBoxLayout>
@@ -42,12 +41,9 @@ private:
 
 } // namespace
 
-Form2::Form2(QWidget *parent)
-    : QDialog(parent, Qt::Window)
+HraSheet::HraSheet()
+    : SheetWindow(kFormName, QStringLiteral("Morvel1415 - HRA Exemption"))
 {
-    setObjectName(QStringLiteral("Form2"));
-    setWindowTitle(QStringLiteral("Morvel1415 - HRA Exemption"));
-
     auto input = [this](const char *name) {
         QLineEdit *field = fields::makeAmountField(this, QString::fromLatin1(name));
         field->setValidator(new LengthLimit(kInputMaxLength, field));
@@ -71,8 +67,7 @@ Form2::Form2(QWidget *parent)
 
     cmdcal = makeButton(this, QStringLiteral("cmdcal"), QStringLiteral("&CALCULATE"));
     cmdback = makeButton(this, QStringLiteral("cmdback"), QStringLiteral("&BACK"));
-    cmdcal->setDefault(true);
-    cmdback->setEnabled(false);
+    setButtons(cmdcal, { cmdback });
 
     auto *grid = new QGridLayout(this);
     grid->setColumnStretch(1, 1);
@@ -109,83 +104,19 @@ Form2::Form2(QWidget *parent)
     // The grade pay reacts like the other boxes: Back must never hand over an exemption
     // worked out from a grade pay that has been changed since.
     for (QLineEdit *field : { txtbp, txtnpa, txtda, txthra, txtRP })
-        fields::connectCommonChange(field, this, [this] { disableGuards(); });
+        fields::connectCommonChange(field, this, [this] { setGuardsEnabled(false); });
 
-    connect(cmdcal, &QPushButton::clicked, this, &Form2::cmdcal_Click);
-    connect(cmdback, &QPushButton::clicked, this, &Form2::cmdback_Click);
+    connect(cmdcal, &QPushButton::clicked, this, &HraSheet::cmdcal_Click);
+    connect(cmdback, &QPushButton::clicked, this, &HraSheet::backWanted);
 }
 
-void Form2::takePay(double basicPay, double gradePay, double dearness, double hraDrawn)
+void HraSheet::cmdcal_Click()
 {
-    fields::writeAmount(txtbp, basicPay);
-    fields::writeAmount(txtnpa, gradePay);
-    fields::writeAmount(txtda, dearness);
-    fields::writeAmount(txthra, hraDrawn);
-    txtRP->setFocus();
-}
-
-void Form2::disableGuards()
-{
-    for (QPushButton *button : guardButtons())
-        button->setEnabled(false);
-}
-
-std::optional<double> Form2::readInput(QLineEdit *field, const QLabel *label)
-{
-    const std::optional<double> value = fields::readTypedStrict(this, field, label->text());
-    if (!value)
-        disableGuards();
-    return value;
-}
-
-void Form2::cmdcal_Click()
-{
-    for (QLineEdit *field : { txtbp, txtda, txtnpa, txthra, txtRP }) {
-        if (field->text().isEmpty())
-            fields::writeText(field, QStringLiteral("0"));
-    }
-
-    // Every box is read before anything is written, so that text which is not a number
-    // leaves no half-done result behind.
-    const std::optional<double> basicPay = readInput(txtbp, gsallbl);
-    if (!basicPay)
-        return;
-    const std::optional<double> dearness = readInput(txtda, lblda);
-    if (!dearness)
-        return;
-    const std::optional<double> hraDrawn = readInput(txthra, lblhra);
-    if (!hraDrawn)
-        return;
-    const std::optional<double> gradePay = readInput(txtnpa, Label2);
-    if (!gradePay)
-        return;
-    const std::optional<double> rentPaid = readInput(txtRP, lblRP);
-    if (!rentPaid)
-        return;
-
-    const double salary = hra::totalSalary(*basicPay, *dearness, *gradePay);
-    if (!fields::writeResult(this, txtns, salary, QStringLiteral("total salary")))
-        return;
-    if (!fields::writeResult(this, txthrx,
-            hra::exemption(hra::rentExcess(*rentPaid, salary), *hraDrawn),
-            QStringLiteral("HRA exemption")))
-        return;
-    cmdback->setEnabled(true);
-}
-
-void Form2::cmdback_Click()
-{
-    // The exemption is the program's own number text: read it in that format, whatever
-    // the desktop's regional settings.
-    const std::optional<double> exempt = fields::readNumberText(txthrx->text());
-    if (!exempt) {
-        disableGuards();
-        fields::showMessage(this,
-            QStringLiteral("The HRA exemption \"%1\" cannot be handed "
-                           "back. Please calculate again.")
-                .arg(txthrx->text()));
-        return;
-    }
-    hide();
-    emit handedBack(*exempt);
+    auto hra = record<records::HraRecord>();
+    const std::optional<records::Said> said = records::calculate(hra);
+    showRecord(hra, false);
+    if (said)
+        refuse(said->message, said->box);
+    else
+        setGuardsEnabled(true);
 }

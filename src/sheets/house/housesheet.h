@@ -1,14 +1,10 @@
 // The house-property sheet: rented out or self occupied, the annual value, the deductions
 // for repairs, interest and others, and the income (or loss) that Back hands to the main
 // sheet. The printed statement reads its fields too.
-// Includes only fields/, rules/ and Qt: it knows no other sheet, nor the app or printing.
+// Includes only fields/, records/ and Qt: it knows no other sheet, nor the app or printing.
 #pragma once
 
-#include "rules/houseproperty.h"
-
-#include <QDialog>
-#include <array>
-#include <optional>
+#include "fields/sheetwindow.h"
 
 class QGroupBox;
 class QLabel;
@@ -16,14 +12,13 @@ class QLineEdit;
 class QPushButton;
 class QRadioButton;
 
-class Form4 : public QDialog
+class HouseSheet : public fields::SheetWindow
 {
     Q_OBJECT
 public:
-    explicit Form4(QWidget *parent = nullptr);
+    HouseSheet();
 
-    // The buttons whose result an edit makes out of date.
-    std::array<QPushButton *, 1> guardButtons() const { return { cmdbk }; }
+    static constexpr char kFormName[] = "Form4";
 
     QGroupBox *frmask = nullptr;
     QRadioButton *optso = nullptr;
@@ -54,26 +49,12 @@ public:
     QPushButton *cmdtot = nullptr;
     QPushButton *cmdbk = nullptr;
 
-    house::Occupancy occupancy() const;
+protected:
     // Enables the controls that the chosen occupancy uses, and only those.
-    void showOccupancy();
-    house::LoanDate loanDate() const;
-
-signals:
-    // Back, after the sheet has hidden itself: the income (negative for a loss).
-    void handedBack(double income);
+    void recordShown() override;
 
 private:
-    void disableGuards();
-
     void cmdtot_Click();
-    void cmdbk_Click();
     void optrent_Click();
     void optso_Click();
-    void optb499_Click();
-    void opta499_Click();
-
-    // Strict reading of a typed box; on text that is not a number, tells the user which box
-    // holds what, puts the focus there and gives nothing.
-    std::optional<double> readInput(QLineEdit *field, const QLabel *label);
 };

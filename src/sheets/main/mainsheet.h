@@ -1,28 +1,23 @@
 // The main computation sheet: the heads of income down to the net taxable income on the
 // left, the tax down to the balance payable on the right, and the four "Calc." buttons
-// that open the sub-sheets which fill some of its fields. Includes only fields/, rules/ and
-// Qt: what the sub-sheets hand back, it is given by the app, which opens them on its requests.
+// that open the sub-sheets which fill some of its fields. Includes only fields/, records/
+// and Qt: what the sub-sheets hand back, it is given by the app, which opens them on its requests.
 #pragma once
 
-#include "rules/pay.h"
-#include "rules/tax.h"
-
-#include <QDialog>
-#include <array>
+#include "fields/sheetwindow.h"
 
 class QComboBox;
 class QLabel;
 class QLineEdit;
 class QPushButton;
 
-class frmmain : public QDialog
+class MainSheet : public fields::SheetWindow
 {
     Q_OBJECT
 public:
-    explicit frmmain(QWidget *parent = nullptr);
+    MainSheet();
 
-    // The button whose result an edit makes out of date.
-    std::array<QPushButton *, 1> guardButtons() const { return { cmdprint }; }
+    static constexpr char kFormName[] = "frmmain";
 
     // Typed fields
     QLineEdit *txtname = nullptr;
@@ -67,14 +62,6 @@ public:
     QLabel *Label7 = nullptr; // home-page link
     QLabel *lblfile = nullptr; // the file of the return, once it was opened or saved
 
-    // What the sub-sheets hand back, each written in its place (raising its change reaction),
-    // with the keyboard then on the next step down the sheet.
-    void takeSalary(const pay::YearFigures &figures);
-    void takeHraExemption(double exemption);
-    void takeHouseIncome(double income);
-    void takeDeductions(double total);
-    void takeRelief89(double relief);
-
     // The file of the return in use, shown at the foot of the sheet.
     void showReturnFile(const QString &fileName);
 
@@ -82,13 +69,8 @@ public:
     void showCredits(const QString &authorCredit, const QString &homePage);
 
 signals:
-    // The "Calc." buttons: a sub-sheet to open, with what it takes over from this one.
-    void salarySheetWanted(const QString &name);
-    void hraSheetWanted(double basicPay, double gradePay, double dearness, double hraDrawn);
-    void houseSheetWanted();
-    void deductionsSheetWanted(double pensionContribution);
-    void relief89SheetWanted(double netTaxableIncome, tax::AgeGroup age, const QString &name);
-    void printWanted();
+    // A "Calc." button, by its name: the sheet it opens is the app's business.
+    void calcWanted(const QString &button);
     // The File menu.
     void openWanted();
     void saveWanted();
@@ -101,18 +83,8 @@ protected:
     void closeEvent(QCloseEvent *event) override;
     bool eventFilter(QObject *watched, QEvent *event) override;
 
-public slots:
-    // Escape must not hide the sheet that holds the run together.
-    void reject() override {}
-
 private:
     void cmdcalc_Click();
-    void cmdcalgs_Click();
-    void cmdcalhr_Click();
-    void cmdcalhp_Click();
-    void cmdcalded80_Click();
-    void cmdcalrel89_Click();
-    void cmdprint_Click();
     void cmdexit_Click();
     void Label7_Click();
     void txtname_Change();

@@ -1,9 +1,9 @@
-#include "sheets/house/form4.h"
+#include "sheets/house/housesheet.h"
 
 #include "fields/amountfield.h"
 #include "fields/conversions.h"
 #include "fields/labels.h"
-#include "fields/messages.h"
+#include "records/house.h"
 
 #include <QGridLayout>
 #include <QGroupBox>
@@ -49,12 +49,9 @@ void keepTabStopOnChosen(QRadioButton *first, QRadioButton *second)
 
 } // namespace
 
-Form4::Form4(QWidget *parent)
-    : QDialog(parent, Qt::Window)
+HouseSheet::HouseSheet()
+    : SheetWindow(kFormName, QStringLiteral("Morvel1415 - Income from House Property"))
 {
-    setObjectName(QStringLiteral("Form4"));
-    setWindowTitle(QStringLiteral("Morvel1415 - Income from House Property"));
-
     frmask = makeFrame(this, QStringLiteral("frmask"), QStringLiteral("Please Specify"));
     new QHBoxLayout(frmask);
     optso = makeOption(frmask, QStringLiteral("optso"), QStringLiteral("Self Occupied"));
@@ -93,8 +90,7 @@ Form4::Form4(QWidget *parent)
 
     cmdtot = makeButton(this, QStringLiteral("cmdtot"), QStringLiteral("&Calculate"));
     cmdbk = makeButton(this, QStringLiteral("cmdbk"), QStringLiteral("&Back"));
-    cmdtot->setDefault(true);
-    cmdbk->setEnabled(false);
+    setButtons(cmdtot, { cmdbk });
 
     // Labels | deduction items | totals
     auto *grid = new QGridLayout(this);
@@ -144,37 +140,20 @@ Form4::Form4(QWidget *parent)
         setTabOrder(order[i], order[i + 1]);
 
     for (QLineEdit *field : { txtarv, txtptax, txtintt, txtoth })
-        fields::connectCommonChange(field, this, [this] { disableGuards(); });
+        fields::connectCommonChange(field, this, [this] { setGuardsEnabled(false); });
 
-    connect(cmdtot, &QPushButton::clicked, this, &Form4::cmdtot_Click);
-    connect(cmdbk, &QPushButton::clicked, this, &Form4::cmdbk_Click);
-    connect(optrent, &QRadioButton::clicked, this, &Form4::optrent_Click);
-    connect(optso, &QRadioButton::clicked, this, &Form4::optso_Click);
-    connect(optb499, &QRadioButton::clicked, this, &Form4::optb499_Click);
-    connect(opta499, &QRadioButton::clicked, this, &Form4::opta499_Click);
+    connect(cmdtot, &QPushButton::clicked, this, &HouseSheet::cmdtot_Click);
+    connect(cmdbk, &QPushButton::clicked, this, &HouseSheet::backWanted);
+    connect(optrent, &QRadioButton::clicked, this, &HouseSheet::optrent_Click);
+    connect(optso, &QRadioButton::clicked, this, &HouseSheet::optso_Click);
+    connect(optb499, &QRadioButton::clicked, this, [this] { setGuardsEnabled(false); });
+    connect(opta499, &QRadioButton::clicked, this, [this] { setGuardsEnabled(false); });
 
-    showOccupancy();
+    recordShown();
     optrent->setFocus();
 }
 
-house::Occupancy Form4::occupancy() const
-{
-    return optso->isChecked() ? house::Occupancy::SelfOccupied : house::Occupancy::RentedOut;
-}
-
-house::LoanDate Form4::loanDate() const
-{
-    return optb499->isChecked() ? house::LoanDate::Before1April1999
-                                : house::LoanDate::After1April1999;
-}
-
-void Form4::disableGuards()
-{
-    for (QPushButton *button : guardButtons())
-        button->setEnabled(false);
-}
-
-void Form4::showOccupancy()
+void HouseSheet::recordShown()
 {
     // A self-occupied house has no annual value, repairs or other deductions, but its
     // interest depends on the date of the housing loan.
@@ -186,90 +165,31 @@ void Form4::showOccupancy()
         widget->setEnabled(!rented);
 }
 
-void Form4::optrent_Click()
+void HouseSheet::optrent_Click()
 {
     if (!optrent->isChecked())
         return;
-    showOccupancy();
-    disableGuards();
+    recordShown();
+    setGuardsEnabled(false);
 }
 
-void Form4::optso_Click()
+void HouseSheet::optso_Click()
 {
     if (!optso->isChecked())
         return;
-    // What was typed for letting out is dropped for good.
-    for (QLineEdit *field : { txtarv, txtptax, txtghi, txtrep, txtoth })
-        fields::writeText(field, QStringLiteral("0"));
-    showOccupancy();
-    disableGuards();
+    auto house = record<records::HouseRecord>();
+    records::chooseSelfOccupied(house);
+    showRecord(house, true);
+    setGuardsEnabled(false);
 }
 
-void Form4::optb499_Click()
+void HouseSheet::cmdtot_Click()
 {
-    disableGuards();
-}
-
-void Form4::opta499_Click()
-{
-    disableGuards();
-}
-
-std::optional<double> Form4::readInput(QLineEdit *field, const QLabel *label)
-{
-    const std::optional<double> value = fields::readTypedStrict(this, field, label->text());
-    if (!value)
-        disableGuards();
-    return value;
-}
-
-void Form4::cmdtot_Click()
-{
-    // Back is enabled last, once every result stands; all boxes are read before anything
-    // is written, so that text which is not a number leaves no half-done result behind.
-    const std::optional<double> rentalValue = readInput(txtarv, lblrent);
-    if (!rentalValue)
-        return;
-    const std::optional<double> propertyTaxes = readInput(txtptax, lblptax);
-    if (!propertyTaxes)
-        return;
-    const std::optional<double> interest = readInput(txtintt, lblintt);
-    if (!interest)
-        return;
-    const std::optional<double> others = readInput(txtoth, lbloth);
-    if (!others)
-        return;
-
-    const double gross = house::grossIncome(*rentalValue, *propertyTaxes);
-    if (!fields::writeResult(this, txtghi, gross, QStringLiteral("gross income")))
-        return;
-    const double repairs = house::repairs(gross);
-    if (!fields::writeResult(this, txtrep, repairs, QStringLiteral("repairs and maintenance")))
-        return;
-    // The ceiling counts only here: txtintt keeps the interest as typed.
-    const double interestAllowed = house::allowedInterest(*interest, occupancy(), loanDate());
-    const double deductions = house::totalDeductions(interestAllowed, repairs, *others);
-    if (!fields::writeResult(this, txttd, deductions, QStringLiteral("total of the deductions")))
-        return;
-    if (!fields::writeResult(this, txtihp, house::incomeFromHouseProperty(gross, deductions),
-            QStringLiteral("income from house property")))
-        return;
-    cmdbk->setEnabled(true);
-}
-
-void Form4::cmdbk_Click()
-{
-    // The income is the program's own number text: read it in that format, whatever the
-    // desktop's regional settings.
-    const std::optional<double> income = fields::readNumberText(txtihp->text());
-    if (!income) {
-        disableGuards();
-        fields::showMessage(this,
-            QStringLiteral("The income from house property \"%1\" cannot "
-                           "be handed back. Please calculate again.")
-                .arg(txtihp->text()));
-        return;
-    }
-    hide();
-    emit handedBack(*income);
+    auto house = record<records::HouseRecord>();
+    const std::optional<records::Said> said = records::calculate(house);
+    showRecord(house, false);
+    if (said)
+        refuse(said->message, said->box);
+    else
+        setGuardsEnabled(true);
 }

@@ -1,10 +1,9 @@
-#include "sheets/salary/form1.h"
+#include "sheets/salary/salarysheet.h"
 
 #include "fields/amountfield.h"
 #include "fields/conversions.h"
 #include "fields/labels.h"
-#include "fields/messages.h"
-#include "rules/pay.h"
+#include "records/salary.h"
 
 #include <QCheckBox>
 #include <QCloseEvent>
@@ -85,21 +84,14 @@ int cellWidth(const QWidget *sheet)
                         + kFrameAndMargins);
 }
 
-const char *const kMonthLabels[Form1::kRows] = {
-    "Jan 14", "Feb 14", "Mar 14", "Apr 14", "May 14", "Jun 14", "Jul 14",
-    "Aug 14", "Sep 14", "Oct 14", "Nov 14", "Dec 14", "Jan 15", "Feb 15"};
-
-const char *const kOtherLabels[Form1::kOthers] = {"Arrears:-", "Bonus", "OTA",
+const char *const kOtherLabels[SalarySheet::kOthers] = {"Arrears:-", "Bonus", "OTA",
                                                    "T.Fee",     "Hon.",  "Oth."};
 
 } // namespace
 
-Form1::Form1(QWidget *parent)
-    : QDialog(parent, Qt::Window)
+SalarySheet::SalarySheet()
+    : SheetWindow(kFormName, QStringLiteral("Morvel1415 - Income Calculator"))
 {
-    setObjectName(QStringLiteral("Form1"));
-    setWindowTitle(QStringLiteral("Morvel1415 - Income Calculator"));
-
     using fields::makeAmountField;
     using fields::makeComputedField;
 
@@ -118,7 +110,7 @@ Form1::Form1(QWidget *parent)
     chkinc->setChecked(true);
 
     for (int i = 0; i < kRows; ++i) {
-        Label1[i] = makeLabel(this, fields::elementName("Label1", i), QString::fromLatin1(kMonthLabels[i]));
+        Label1[i] = makeLabel(this, fields::elementName("Label1", i), QString::fromLatin1(pay::kMonthNames[i]));
         txtbp[i] = makeAmountField(this, fields::elementName("txtbp", i));
         txtgp[i] = makeAmountField(this, fields::elementName("txtgp", i));
         txtda[i] = makeComputedField(this, fields::elementName("txtda", i));
@@ -147,8 +139,7 @@ Form1::Form1(QWidget *parent)
     cmdcal = makeButton(this, QStringLiteral("cmdcal"), QStringLiteral("&Calculate"));
     cmdprn = makeButton(this, QStringLiteral("cmdprn"), QStringLiteral("&Print"));
     cmdbak = makeButton(this, QStringLiteral("cmdbak"), QStringLiteral("&Back"));
-    cmdcal->setDefault(true);
-    setGuardsEnabled(false);
+    setButtons(cmdcal, { cmdprn, cmdbak });
 
     const int cell = cellWidth(this);
 
@@ -250,20 +241,20 @@ Form1::Form1(QWidget *parent)
     for (int i = 0; i < kOthers; ++i)
         connect(txtoth[i], &QLineEdit::textChanged, this, [this, i] { txtoth_Change(i); });
     // Only typing counts as a change: picking an entry from the list leaves the buttons.
-    connect(cboclass1->lineEdit(), &QLineEdit::textEdited, this, &Form1::cboclass1_Change);
-    connect(cboclass3->lineEdit(), &QLineEdit::textEdited, this, &Form1::cboclass3_Change);
-    connect(cbonps->lineEdit(), &QLineEdit::textEdited, this, &Form1::cbonps_Change);
+    connect(cboclass1->lineEdit(), &QLineEdit::textEdited, this, &SalarySheet::cboclass1_Change);
+    connect(cboclass3->lineEdit(), &QLineEdit::textEdited, this, &SalarySheet::cboclass3_Change);
+    connect(cbonps->lineEdit(), &QLineEdit::textEdited, this, &SalarySheet::cbonps_Change);
     hraClass->gotFocus = [this] { cboclass1_GotFocus(); };
     tpaClass->gotFocus = [this] { cboclass3_GotFocus(); };
 
-    connect(cmdcal, &QPushButton::clicked, this, &Form1::cmdcal_Click);
-    connect(cmdprn, &QPushButton::clicked, this, &Form1::cmdprn_Click);
-    connect(cmdbak, &QPushButton::clicked, this, &Form1::cmdbak_Click);
+    connect(cmdcal, &QPushButton::clicked, this, &SalarySheet::cmdcal_Click);
+    connect(cmdprn, &QPushButton::clicked, this, &SalarySheet::printWanted);
+    connect(cmdbak, &QPushButton::clicked, this, &SalarySheet::backWanted);
 
     Form_Load();
 }
 
-void Form1::Form_Load()
+void SalarySheet::Form_Load()
 {
     cbonps->addItems({QStringLiteral("Y"), QStringLiteral("N")});
     cboclass1->addItems({QStringLiteral("X"), QStringLiteral("Y"), QStringLiteral("Z"),
@@ -275,219 +266,73 @@ void Form1::Form_Load()
     cboclass3->setCurrentIndex(cboclass3->findText(QStringLiteral("A/A-1")));
 }
 
-void Form1::closeEvent(QCloseEvent *event)
-{
-    // Not QDialog's: it would go through reject(), which Escape must not trigger.
-    event->accept();
-    emit closedByUser();
-}
-
-void Form1::setGuardsEnabled(bool enabled)
-{
-    for (QPushButton *button : guardButtons())
-        button->setEnabled(enabled);
-}
-
-QString Form1::monthOf(int row) const
-{
-    return Label1[row]->text();
-}
-
-void Form1::payCellChanged(const std::array<QLineEdit *, kRows> &column, int index)
+void SalarySheet::payCellChanged(const std::array<QLineEdit *, kRows> &column, int index)
 {
     setGuardsEnabled(false);
-    // Each write raises the next row's change at once, so the text runs down to the last
-    // month before this returns.
-    if (index + 1 < kRows)
-        fields::writeText(column[index + 1], column[index]->text());
-    if (column[index]->text().isEmpty())
-        fields::writeText(column[index], QStringLiteral("0"));
+    // The text runs down to the last month before this returns, as each write would raise
+    // the next row's change at once.
+    records::SalaryRecord::Column texts;
+    for (int i = 0; i < kRows; ++i)
+        texts[i] = column[i]->text();
+    records::payCellChanged(texts, index);
+    for (int i = 0; i < kRows; ++i) {
+        if (column[i]->text() != texts[i]) {
+            const QSignalBlocker done(column[i]);
+            fields::writeText(column[i], texts[i]);
+        }
+    }
 }
 
-void Form1::txtbp_Change(int index)
+void SalarySheet::txtbp_Change(int index)
 {
     payCellChanged(txtbp, index);
 }
 
-void Form1::txtgp_Change(int index)
+void SalarySheet::txtgp_Change(int index)
 {
     payCellChanged(txtgp, index);
 }
 
-void Form1::txtoth_Change(int index)
+void SalarySheet::txtoth_Change(int index)
 {
     setGuardsEnabled(false);
     if (txtoth[index]->text().isEmpty())
         fields::writeText(txtoth[index], QStringLiteral("0"));
 }
 
-void Form1::cboclass1_Change()
+void SalarySheet::cboclass1_Change()
 {
     setGuardsEnabled(false);
 }
 
-void Form1::cboclass3_Change()
+void SalarySheet::cboclass3_Change()
 {
     setGuardsEnabled(false);
 }
 
-void Form1::cbonps_Change()
+void SalarySheet::cbonps_Change()
 {
     setGuardsEnabled(false);
 }
 
-void Form1::cboclass1_GotFocus()
+void SalarySheet::cboclass1_GotFocus()
 {
     fields::selectWhole(cboclass1->lineEdit());
 }
 
-void Form1::cboclass3_GotFocus()
+void SalarySheet::cboclass3_GotFocus()
 {
     fields::selectWhole(cboclass3->lineEdit());
 }
 
-void Form1::cmdcal_Click()
+void SalarySheet::cmdcal_Click()
 {
+    auto salary = record<records::SalaryRecord>();
+    const std::optional<records::Said> said = records::calculate(salary);
+    showRecord(salary, false);
     // A calculation that stopped half-way must not be printed or handed back.
-    if (!calculate())
-        setGuardsEnabled(false);
-}
-
-bool Form1::calculate()
-{
-    using pay::Period;
-    auto basic = [this](int row) { return readAmount(txtbp[row]->text()); };
-    auto grade = [this](int row) { return readAmount(txtgp[row]->text()); };
-
-    setGuardsEnabled(true);
-
-    if (chkinc->isChecked()) {
-        const double raise = pay::increment(basic(pay::kJuneRow), grade(pay::kJuneRow));
-        // The copy-down carries July's basic pay on to February.
-        if (!fields::writeResult(this, txtbp[pay::kFirstJulyRow], basic(pay::kJuneRow) + raise,
-                       QStringLiteral("increment of %1").arg(monthOf(pay::kFirstJulyRow))))
-            return false;
-    }
-
-    setGuardsEnabled(true); // the increment's write disabled them
-
-    for (int i = 0; i < kRows; ++i) {
-        if (!fields::writeResult(this, txtda[i],
-                pay::dearnessAllowance(pay::periodOfRow(i), basic(i), grade(i)),
-                QStringLiteral("dearness allowance of %1").arg(monthOf(i))))
-            return false;
-    }
-
-    if (const auto cls = pay::hraClassFromText(cboclass1->currentText())) {
-        for (int i = pay::kFirstCurrentRow; i < kRows; ++i) {
-            if (!fields::writeResult(this, txthra[i],
-                    pay::houseRentAllowance(*cls, basic(i), grade(i)),
-                    QStringLiteral("house rent allowance of %1").arg(monthOf(i))))
-                return false;
-        }
-    }
-
-    if (const auto cls = pay::transportClassFromText(cboclass3->currentText())) {
-        for (int i = 0; i < kRows; ++i) {
-            if (*cls == pay::TransportClass::NotApplicable) {
-                fields::writeText(txttpa2[i], QStringLiteral("0"));
-                continue;
-            }
-            // A row in no tier keeps what it shows.
-            if (const auto tier = pay::transportTier(*cls, basic(i), grade(i)))
-                fields::writeAmount(txttpa2[i],
-                                    pay::transportAllowance(*cls, *tier, pay::periodOfRow(i)));
-        }
-    }
-
-    const QString nps = cbonps->currentText();
-    if (nps == u"Y") {
-        for (int i = 0; i < kRows; ++i) {
-            const double dearness = readAmount(txtda[i]->text());
-            const double contribution =
-                pay::periodOfRow(i) == Period::Arrears
-                    ? pay::pensionContributionArrears(dearness)
-                    : pay::pensionContribution(basic(i), grade(i), dearness);
-            if (!fields::writeResult(this, txtmgc[i], contribution,
-                           QStringLiteral("pension contribution of %1").arg(monthOf(i))))
-                return false;
-        }
-    } else if (nps == u"N") {
-        for (QLineEdit *cell : txtmgc)
-            fields::writeText(cell, QStringLiteral("0"));
-    }
-
-    for (int i = 0; i < kRows; ++i) {
-        auto cell = [](const QLineEdit *field) { return readAmount(field->text()); };
-        double total;
-        if (pay::periodOfRow(i) == Period::Arrears)
-            total = cell(txtda[i]) + cell(txttpa2[i]) + cell(txtmgc[i]);
-        else
-            total = cell(txtbp[i]) + cell(txtgp[i]) + cell(txtda[i]) + cell(txthra[i])
-                + cell(txttpa2[i]) + cell(txtmgc[i]);
-        if (!fields::writeResult(
-                this, txtttl[i], total, QStringLiteral("total of %1").arg(monthOf(i))))
-            return false;
-    }
-
-    auto columnTotal = [](const std::array<QLineEdit *, kRows> &column, int from) {
-        double sum = 0;
-        for (int i = from; i < kRows; ++i)
-            sum += readAmount(column[i]->text());
-        return sum;
-    };
-    const struct
-    {
-        QLineEdit *total;
-        const std::array<QLineEdit *, kRows> &column;
-        int from;
-        const char *what;
-    } columns[] = {
-        {txtbpt, txtbp, pay::kFirstCurrentRow, "total of basic pay"},
-        {txtgpt, txtgp, pay::kFirstCurrentRow, "total of grade pay"},
-        {txtdat, txtda, 0, "total of dearness allowance"},
-        {txthrat, txthra, pay::kFirstCurrentRow, "total of house rent allowance"},
-        {txtmgct, txtmgc, 0, "total of pension contribution"},
-        {txttpat, txttpa2, 0, "total of transport allowance"},
-        {txtttlt, txtttl, 0, "total of the months"},
-    };
-    for (const auto &c : columns) {
-        if (!fields::writeResult(
-                this, c.total, columnTotal(c.column, c.from), QString::fromLatin1(c.what)))
-            return false;
-    }
-
-    double grand = readAmount(txtttlt->text());
-    for (const QLineEdit *other : txtoth)
-        grand += readAmount(other->text());
-    return fields::writeResult(this, txtgtotal, grand, QStringLiteral("grand total"));
-}
-
-void Form1::takeName(const QString &name)
-{
-    fields::writeText(txtnam, name);
-    cbonps->setFocus();
-}
-
-void Form1::cmdprn_Click()
-{
-    emit printWanted();
-}
-
-void Form1::cmdbak_Click()
-{
-    // Back is enabled only after a Calculate that wrote every total, so all are finite.
-    pay::YearFigures figures;
-    figures.basicPay = readAmount(txtbpt->text());
-    figures.dearness = readAmount(txtdat->text());
-    figures.gross = readAmount(txtgtotal->text());
-    figures.hraReceived = readAmount(txthrat->text());
-    figures.gradePay = readAmount(txtgpt->text());
-    figures.pension = readAmount(txtmgct->text());
-
-    std::array<double, kRows - pay::kFirstCurrentRow> months{};
-    for (int i = pay::kFirstCurrentRow; i < kRows; ++i)
-        months[i - pay::kFirstCurrentRow] = readAmount(txttpa2[i]->text());
-    figures.transportExempt = pay::transportExemption(months);
-    emit handedBack(figures);
+    if (said)
+        refuse(said->message, said->box);
+    else
+        setGuardsEnabled(true);
 }

@@ -1,28 +1,22 @@
 // The sheet of deductions under section 80: the 80C savings on the left, 80CCC to the
 // grand total on the right. Calculate applies the ceilings of the year; Back hands the
 // grand total to the main sheet.
-// Includes only fields/, rules/ and Qt: it knows no other sheet, nor the app or printing.
+// Includes only fields/, records/ and Qt: it knows no other sheet, nor the app or printing.
 #pragma once
 
-#include <QDialog>
-#include <array>
+#include "fields/sheetwindow.h"
 
 class QLabel;
 class QLineEdit;
 class QPushButton;
 
-class frmreb88 : public QDialog
+class DeductionsSheet : public fields::SheetWindow
 {
     Q_OBJECT
 public:
-    explicit frmreb88(QWidget *parent = nullptr);
+    DeductionsSheet();
 
-    // Opened from the main sheet: its pension contribution, as both the employee's and the
-    // government's, over whatever was typed there before.
-    void takePensionContribution(double contribution);
-
-    // The buttons whose result an edit makes out of date.
-    std::array<QPushButton *, 1> guardButtons() const { return {cmdbk}; }
+    static constexpr char kFormName[] = "frmreb88";
 
     // Section 80C, in tab order
     QLineEdit *txtgpf = nullptr;
@@ -83,25 +77,7 @@ public:
     QLabel *lbloth = nullptr;
     QLabel *lblgt80 = nullptr;
 
-    static QString mediclaimMessage();
-
-signals:
-    // Back, after the sheet has hidden itself: the grand total of the deductions.
-    void handedBack(double total);
-
-protected:
-    // Closing by the window frame only hides the sheet: its figures stay for the next
-    // opening and for the printed statement.
-    void closeEvent(QCloseEvent *event) override;
-
-public slots:
-    // Escape must not hide the sheet behind the user's back.
-    void reject() override {}
-
 private:
     void cmdtot_Click();
-    void cmdbk_Click();
     void txt80d_Change();
-
-    void setGuardsEnabled(bool enabled);
 };

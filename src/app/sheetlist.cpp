@@ -1,0 +1,133 @@
+#include "app/sheetlist.h"
+
+#include "app/statements.h"
+#include "records/deductions.h"
+#include "records/house.h"
+#include "records/hra.h"
+#include "records/relief.h"
+#include "records/salary.h"
+#include "sheets/deductions/deductionssheet.h"
+#include "sheets/house/housesheet.h"
+#include "sheets/hra/hrasheet.h"
+#include "sheets/main/mainsheet.h"
+#include "sheets/relief/reliefsheet.h"
+#include "sheets/salary/salarysheet.h"
+
+namespace sheetlist {
+namespace {
+
+using records::MainRecord;
+
+// What every entry does the same way for its record and window types.
+template <class Record, class Window>
+Sheet entry(const char *opener = "", const char *focusOnOpen = "", const char *focusAfterBack = "")
+{
+    Sheet sheet;
+    sheet.opener = QString::fromLatin1(opener);
+    sheet.focusOnOpen = QString::fromLatin1(focusOnOpen);
+    sheet.focusAfterBack = QString::fromLatin1(focusAfterBack);
+    sheet.name = QString::fromLatin1(Window::kFormName);
+    sheet.startUp = records::controlsOf(Record {});
+    sheet.complete = [name = sheet.name](const records::Controls &controls)
+        -> std::variant<records::Controls, QString> {
+        Record record;
+        if (std::optional<QString> why = records::fill(record, name, controls))
+            return *why;
+        return records::controlsOf(record);
+    };
+    sheet.make = [] { return new Window; };
+    sheet.read = [](const fields::SheetWindow &window) { return records::controlsOf(window.record<Record>()); };
+    sheet.show = [name = sheet.name](fields::SheetWindow &window, const records::Controls &controls) {
+        Record record;
+        records::fill(record, name, controls);
+        window.showRecord(record, false);
+    };
+    if constexpr (!std::is_same_v<Record, MainRecord>) {
+        sheet.open = [](const MainRecord &main, fields::SheetWindow &window) {
+            if constexpr (requires(Record r) { records::take(main, r); }) {
+                auto record = window.record<Record>();
+                records::take(main, record);
+                window.showRecord(record, true);
+            }
+        };
+        sheet.handBack = [](const fields::SheetWindow &window, MainRecord &main) {
+            return records::handBack(window.record<Record>(), main);
+        };
+    }
+    return sheet;
+}
+
+// The batch works the sheet out as its Calculate would, after what it takes over on opening.
+template <class Record> std::function<std::optional<records::Said>(Sheets &)> calculated(const QString &name)
+{
+    return [name](Sheets &sheets) {
+        auto record = recordOf<Record>(sheets, name);
+        if constexpr (requires(Record r) { records::take(MainRecord {}, r); })
+            records::take(recordOf<MainRecord>(sheets, "frmmain"), record);
+        std::optional<records::Said> said = records::calculate(record);
+        sheets[name] = records::controlsOf(record);
+        return said;
+    };
+}
+
+// The statement a sheet's Print prints.
+Sheet &printing(Sheet &sheet, const char *pdfSuffix, const char *jobName, Page (*page)(const Sheets &))
+{
+    sheet.pdfSuffix = QString::fromLatin1(pdfSuffix);
+    sheet.jobName = QString::fromLatin1(jobName);
+    sheet.page = page;
+    return sheet;
+}
+
+QList<Sheet> makeList()
+{
+    Sheet main = entry<MainRecord, MainSheet>();
+    main.calculate = calculated<MainRecord>(main.name);
+    printing(main, "-tax.pdf", "Income tax statement", statements::taxPage);
+
+    Sheet salary = entry<records::SalaryRecord, SalarySheet>("cmdcalgs", "cbonps", "cmdcalhr");
+    salary.backHides = false;
+    salary.closeDiscards = true;
+    // The batch keeps the name the file holds: the salary sheet takes nothing over there.
+    salary.calculate = [](Sheets &sheets) {
+        auto record = recordOf<records::SalaryRecord>(sheets, "Form1");
+        std::optional<records::Said> said = records::calculate(record);
+        sheets["Form1"] = records::controlsOf(record);
+        return said;
+    };
+    printing(salary, "-salary.pdf", "Salary statement", statements::salaryPage);
+
+    Sheet relief = entry<records::ReliefRecord, ReliefSheet>("cmdcalrel89", "txtdob", "txtdedtax");
+    relief.calculate = calculated<records::ReliefRecord>(relief.name);
+    printing(relief, "-10e.pdf", "Form 10E", statements::form10ePage);
+
+    return { main, salary, entry<records::HraRecord, HraSheet>("cmdcalhr", "txtRP", "txtos"),
+        entry<records::HouseRecord, HouseSheet>("cmdcalhp", "", "cmdcalded80"),
+        entry<records::DeductionsRecord, DeductionsSheet>("cmdcalded80", "", "txtrel89"), relief };
+}
+
+} // namespace
+
+const QList<Sheet> &all()
+{
+    static const QList<Sheet> list = makeList();
+    return list;
+}
+
+const Sheet *named(const QString &name)
+{
+    for (const Sheet &sheet : all())
+        if (sheet.name == name)
+            return &sheet;
+    return nullptr;
+}
+
+const Sheet *openedBy(const QString &button)
+{
+    for (const Sheet &sheet : all())
+        if (!sheet.opener.isEmpty() && sheet.opener == button)
+            return &sheet;
+    return nullptr;
+}
+
+} // namespace sheetlist
