@@ -2,7 +2,6 @@
 
 #include "app/returnfile.h"
 #include "app/sheetlist.h"
-#include "print/fonts.h"
 
 #include <QDir>
 #include <QFileInfo>
@@ -77,8 +76,7 @@ bool printToPdf(const QString &dir, const QStringList &files, QTextStream &out)
     for (const QString &file : files)
         names << QDir(dir).filePath(QFileInfo(file).completeBaseName());
 
-    // Fonts are found once, before any page is drawn.
-    print::installedFamily(QString::fromLatin1(print::kStatementFont));
+    print::prepareRendering();
     std::vector<Rendered> rendered(size_t(files.size()));
     std::atomic<qsizetype> next { 0 };
     auto work = [&] {

@@ -6,10 +6,13 @@
 #include <QEvent>
 #include <QKeyEvent>
 #include <QWindow>
+#if MORVEL_HAVE_XCB
 #include <xcb/xcb.h>
+#endif
 
 namespace {
 
+#if MORVEL_HAVE_XCB
 // The program's window that X calls `id`; nullptr for a window of another program. Windows
 // without a native handle are skipped: asking for their id would create one.
 QWindow *windowOf(xcb_window_t id)
@@ -37,6 +40,7 @@ xcb_connection_t *x11Connection()
     const auto *x11 = qApp->nativeInterface<QNativeInterface::QX11Application>();
     return x11 ? x11->connection() : nullptr;
 }
+#endif
 
 } // namespace
 
@@ -47,7 +51,12 @@ void DialogKeyboard::install()
         return;
     instance = new DialogKeyboard;
     instance->setParent(qApp);
-    qApp->installNativeEventFilter(instance);
+#if MORVEL_HAVE_XCB
+    // Keys typed ahead are kept only where X delivers them (the xcb platform); elsewhere, as
+    // on Wayland or offscreen, only the keyboard's return to the opener applies.
+    if (qApp->nativeInterface<QNativeInterface::QX11Application>())
+        qApp->installNativeEventFilter(instance);
+#endif
     qApp->installEventFilter(instance);
     // Before the program waits for more events, every key handed on has been delivered or
     // dropped.
@@ -63,6 +72,11 @@ void DialogKeyboard::install()
 // opened (handed on, and taken back when the dialog shows).
 bool DialogKeyboard::nativeEventFilter(const QByteArray &eventType, void *message, qintptr *)
 {
+#if !MORVEL_HAVE_XCB
+    Q_UNUSED(eventType);
+    Q_UNUSED(message);
+    return false;
+#else
     if (eventType != "xcb_generic_event_t")
         return false;
     const auto *event = static_cast<const xcb_generic_event_t *>(message);
@@ -77,19 +91,26 @@ bool DialogKeyboard::nativeEventFilter(const QByteArray &eventType, void *messag
     }
     m_handedOn << bytes;
     return false;
+#endif
 }
 
 void DialogKeyboard::opening(QWindow *dialog, Qt::WindowModality modality)
 {
+#if MORVEL_HAVE_XCB
     m_opening = dialog;
     m_typedAhead.clear();
     for (const QByteArray &bytes : std::exchange(m_handedOn, {}))
         if (blocks(dialog, modality, windowOf(keyOf(bytes).event)))
             m_typedAhead << bytes;
+#else
+    Q_UNUSED(dialog);
+    Q_UNUSED(modality);
+#endif
 }
 
 void DialogKeyboard::replay()
 {
+#if MORVEL_HAVE_XCB
     xcb_connection_t *connection = x11Connection();
     if (connection && m_opening && m_opening->handle()) {
         const auto dialog = xcb_window_t(m_opening->winId());
@@ -102,6 +123,7 @@ void DialogKeyboard::replay()
         }
         xcb_flush(connection);
     }
+#endif
     m_typedAhead.clear();
     m_opening = nullptr;
 }
@@ -109,6 +131,7 @@ void DialogKeyboard::replay()
 bool DialogKeyboard::eventFilter(QObject *watched, QEvent *event)
 {
     const QEvent::Type type = event->type();
+#if MORVEL_HAVE_XCB
     if ((type == QEvent::KeyPress || type == QEvent::KeyRelease || type == QEvent::ShortcutOverride)
         && event->spontaneous() && !m_handedOn.isEmpty()) {
         // Delivered (a shortcut is delivered as its override): no longer Qt's to drop.
@@ -123,6 +146,7 @@ bool DialogKeyboard::eventFilter(QObject *watched, QEvent *event)
             }
         }
     }
+#endif
     const auto *dialog = qobject_cast<const QDialog *>(watched);
     if (!dialog || !dialog->isWindow() || !dialog->isModal())
         return QObject::eventFilter(watched, event);

@@ -12,7 +12,7 @@ std::variant<sheetlist::Sheets, QString> load(const QString &fileName)
     QFile file(fileName);
     if (!file.open(QIODevice::ReadOnly))
         return file.errorString();
-    auto read = returnformat::read(file.read(returnformat::kLargestFile + 1));
+    auto read = returnformat::read(file.read(returnformat::kLargestFile + 1), sheetlist::names());
     auto *sheets = std::get_if<sheetlist::Sheets>(&read);
     if (!sheets)
         return std::get<QString>(read);

@@ -19,7 +19,7 @@ QByteArray write(const Sheets &sheets)
     return QJsonDocument(root).toJson(QJsonDocument::Indented);
 }
 
-std::variant<Sheets, QString> read(const QByteArray &bytes)
+std::variant<Sheets, QString> read(const QByteArray &bytes, const QStringList &sheetNames)
 {
     if (bytes.size() > kLargestFile)
         return QStringLiteral("it is larger than 1 MiB");
@@ -43,7 +43,7 @@ std::variant<Sheets, QString> read(const QByteArray &bytes)
     Sheets sheets;
     const QJsonObject all = root.value("sheets").toObject();
     for (auto sheet = all.begin(); sheet != all.end(); ++sheet) {
-        if (!sheetlist::named(sheet.key()))
+        if (!sheetNames.contains(sheet.key()))
             return QStringLiteral("it holds a sheet this program does not have, \"%1\"").arg(sheet.key());
         if (!sheet->isObject())
             return QStringLiteral("the sheet \"%1\" is not a set of controls").arg(sheet.key());

@@ -3,10 +3,10 @@
 // it too. Plain data here: what each sheet may hold is the sheet list's business.
 #pragma once
 
-#include "app/sheetlist.h"
-
 #include <QByteArray>
+#include <QMap>
 #include <QString>
+#include <QStringList>
 #include <variant>
 
 namespace returnformat {
@@ -18,12 +18,13 @@ inline constexpr qint64 kLargestFile = 1024 * 1024;
 inline constexpr qsizetype kLongestText = 10000;
 // A control's text, or "1"/"0" for a box ticked or an option chosen, by the control's name
 // ("txtbp(3)" for an element of an array); the controls by the name of their sheet.
-using Controls = records::Controls;
-using Sheets = sheetlist::Sheets;
+using Controls = QMap<QString, QString>;
+using Sheets = QMap<QString, Controls>;
 
 QByteArray write(const Sheets &sheets);
 
-// The sheets a file holds, or, in plain words, why it is not a return this program can open.
-std::variant<Sheets, QString> read(const QByteArray &bytes);
+// The sheets a file holds, or, in plain words, why it is not a return this program can open
+// (also when it holds a sheet that is none of `sheetNames`).
+std::variant<Sheets, QString> read(const QByteArray &bytes, const QStringList &sheetNames);
 
 } // namespace returnformat

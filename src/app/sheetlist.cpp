@@ -114,6 +114,14 @@ const QList<Sheet> &all()
     return list;
 }
 
+QStringList names()
+{
+    QStringList names;
+    for (const Sheet &sheet : all())
+        names << sheet.name;
+    return names;
+}
+
 const Sheet *named(const QString &name)
 {
     for (const Sheet &sheet : all())

@@ -59,6 +59,8 @@ struct Sheet
 };
 
 const QList<Sheet> &all();
+// The forms' names, in the list's order.
+QStringList names();
 // The entry of a form's name, or of the main sheet's button that opens it; nullptr: none.
 const Sheet *named(const QString &name);
 const Sheet *openedBy(const QString &button);

@@ -2,6 +2,7 @@
 
 #include "fields/messages.h"
 #include "print/cupsqueue.h"
+#include "print/fonts.h"
 #include "print/form10e.h"
 #include "print/page.h"
 #include "print/salarystatement.h"
@@ -146,6 +147,12 @@ PrintOutcome printForm10E(QWidget *parent, const Form10EFields &fields)
 {
     return printOnDefaultPrinter(parent, QStringLiteral("Form 10E"),
         [&fields](Page &page) { return drawForm10E(page, fields); });
+}
+
+void prepareRendering()
+{
+    installedFamily(QString::fromLatin1(kStatementFont));
+    QPrinter printer(QPrinter::HighResolution);
 }
 
 bool renderToPdf(const QString &fileName, const QString &documentName, const DrawPage &draw)

@@ -51,6 +51,10 @@ PrintOutcome printTaxStatement(QWidget *parent, const TaxStatementFields &fields
 PrintOutcome printSalaryStatement(QWidget *parent, const SalaryStatementFields &fields);
 PrintOutcome printForm10E(QWidget *parent, const Form10EFields &fields);
 
+// Loads once what every page needs (the statements' fonts, the printer support), so that
+// pages may then be rendered to PDF files on several threads at once.
+void prepareRendering();
+
 // Renders the page into a PDF file; false when the file could not be written.
 bool renderToPdf(const QString &fileName, const QString &documentName, const DrawPage &draw);
 

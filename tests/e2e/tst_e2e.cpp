@@ -1,6 +1,7 @@
 // The real program on a private X server, driven by the keyboard alone (one-employee.keys):
 // both statements printed to a private CUPS queue and read back from the PDFs it received.
 #include "app/returnformat.h"
+#include "app/sheetlist.h"
 #include "support/printsupport.h"
 
 #include <QProcess>
@@ -99,7 +100,7 @@ void tst_e2e::oneEmployeeByKeyboard()
     // The return saved at the start, and saved again by the question at the end.
     QFile saved(temp.filePath("R. K. Sharma.morvel"));
     QVERIFY(saved.open(QIODevice::ReadOnly));
-    const auto sheets = std::get<returnformat::Sheets>(returnformat::read(saved.readAll()));
+    const auto sheets = std::get<returnformat::Sheets>(returnformat::read(saved.readAll(), sheetlist::names()));
     QCOMPARE(sheets["frmmain"]["txtdedtax"], "12000");
     QCOMPARE(sheets["Form4"]["txtintt"], "150000");
     xvfb.terminate();

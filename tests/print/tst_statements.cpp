@@ -111,6 +111,8 @@ void tst_statements::statementsOfATypedRun()
              again.windows.main()->cmdcalc })
         calculate->click();
     QCOMPARE(again.windows.sheets(), run->windows.sheets());
+    // The batch runs without QApplication: a widget made on the way would end it (Qt refuses
+    // to make one), so its pages come from records alone.
     QProcess batch;
     batch.start(MORVEL_BINARY, { "--pdf", m_temp.filePath("pdf"), overflow, file, namesake, alone, m_temp.filePath("missing.morvel") });
     QVERIFY(batch.waitForFinished(30000));
