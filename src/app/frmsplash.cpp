@@ -40,6 +40,7 @@ frmSplash::frmSplash(App &app, QWidget *parent)
     large.setBold(true);
     lblProductName->setFont(large);
 
+    // The form's own text, kept on purpose: Form_Load writes the year as the users see it.
     lblVersion = new QLabel(QStringLiteral("2013 - 14"), Frame1);
     lblVersion->setObjectName(QStringLiteral("lblVersion"));
     lblCopyright = new QLabel(branding::authorCredit(), Frame1);

@@ -9,6 +9,7 @@ class QWidget;
 
 namespace fields {
 
+// The message boxes' title as the users know it, last year's name kept on purpose.
 inline constexpr char16_t kApplicationTitle[] = u"Morvel1314";
 
 // Shows the message and returns once it has been answered.

@@ -3,10 +3,7 @@
 #include "fields/messages.h"
 #include "print/cupsqueue.h"
 #include "print/fonts.h"
-#include "print/form10e.h"
 #include "print/page.h"
-#include "print/salarystatement.h"
-#include "print/taxstatement.h"
 
 #include <QDir>
 #include <QFileDialog>
@@ -121,32 +118,6 @@ PrintOutcome printOnDefaultPrinter(
         return PrintOutcome::Abandoned;
     }
     return PrintOutcome::SavedAsPdf;
-}
-
-PrintOutcome printTaxStatement(QWidget *parent, const TaxStatementFields &fields)
-{
-    if (const QString problem = taxStatementProblem(fields); !problem.isEmpty()) {
-        fields::showMessage(parent, problem);
-        return PrintOutcome::Abandoned;
-    }
-    return printOnDefaultPrinter(parent, QStringLiteral("Income tax statement"),
-        [&fields](Page &page) { return drawTaxStatement(page, fields); });
-}
-
-PrintOutcome printSalaryStatement(QWidget *parent, const SalaryStatementFields &fields)
-{
-    if (const QString problem = salaryStatementProblem(fields); !problem.isEmpty()) {
-        fields::showMessage(parent, problem);
-        return PrintOutcome::Abandoned;
-    }
-    return printOnDefaultPrinter(parent, QStringLiteral("Salary statement"),
-        [&fields](Page &page) { return drawSalaryStatement(page, fields); });
-}
-
-PrintOutcome printForm10E(QWidget *parent, const Form10EFields &fields)
-{
-    return printOnDefaultPrinter(parent, QStringLiteral("Form 10E"),
-        [&fields](Page &page) { return drawForm10E(page, fields); });
 }
 
 void prepareRendering()

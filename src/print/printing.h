@@ -10,9 +10,6 @@ class QWidget;
 namespace print {
 
 class Page;
-struct Form10EFields;
-struct SalaryStatementFields;
-struct TaxStatementFields;
 
 // Draws the whole page and ends the document; returns what ending it returned (false: the
 // page was not completed).
@@ -44,12 +41,6 @@ PrintDialogs setPrintDialogs(PrintDialogs dialogs);
 // print job and the suggested PDF file.
 PrintOutcome printOnDefaultPrinter(
     QWidget *parent, const QString &documentName, const DrawPage &draw);
-
-// The two statements on the default printer. When a figure that the statement works out
-// itself cannot be worked out (amounts too large), the user is told so and nothing is printed.
-PrintOutcome printTaxStatement(QWidget *parent, const TaxStatementFields &fields);
-PrintOutcome printSalaryStatement(QWidget *parent, const SalaryStatementFields &fields);
-PrintOutcome printForm10E(QWidget *parent, const Form10EFields &fields);
 
 // Loads once what every page needs (the statements' fonts, the printer support), so that
 // pages may then be rendered to PDF files on several threads at once.

@@ -6,7 +6,6 @@
 #include "fields/messages.h"
 #include "records/deductions.h"
 
-#include <QCloseEvent>
 #include <QGridLayout>
 #include <QHBoxLayout>
 #include <QLabel>

@@ -1,6 +1,6 @@
 // The house-property sheet: rented out or self occupied, the annual value, the deductions
 // for repairs, interest and others, and the income (or loss) that Back hands to the main
-// sheet. The printed statement reads its fields too.
+// sheet. A view of its record, which the printed statement reads too.
 // Includes only fields/, records/ and Qt: it knows no other sheet, nor the app or printing.
 #pragma once
 
