@@ -1,5 +1,6 @@
 // The keyboard on every sheet: the walk of the Tab key, keys pressed with Alt that no access
-// key takes, and access keys typed one right after the other.
+// key takes, access keys typed one right after the other, and Escape, which does nothing.
+#include "app/sheetlist.h"
 #include "print/printing.h"
 #include "support/testsupport.h"
 
@@ -15,6 +16,8 @@ private slots:
     void altKeys_data();
     void altKeys();
     void altGrStillTypes();
+    void escapeDoesNothing_data();
+    void escapeDoesNothing();
 };
 
 void tst_keys::tabWalk_data()
@@ -100,6 +103,30 @@ void tst_keys::altGrStillTypes()
     QKeyEvent euro(QEvent::KeyPress, Qt::Key_E, Qt::ControlModifier | Qt::AltModifier, "€");
     QApplication::sendEvent(main->txtname, &euro);
     QCOMPARE(main->txtname->text(), "@€");
+}
+
+void tst_keys::escapeDoesNothing_data()
+{
+    QTest::addColumn<QString>("sheet");
+    for (const sheetlist::Sheet &sheet : sheetlist::all())
+        QTest::newRow(qPrintable(sheet.name)) << sheet.name;
+}
+
+void tst_keys::escapeDoesNothing()
+{
+    QFETCH(QString, sheet);
+    QWidget *window = openSheet(sheet);
+    QVERIFY(window);
+    QLineEdit *typed = nullptr; // the first box the user types into
+    for (QLineEdit *box : window->findChildren<QLineEdit *>())
+        if (!typed && box->isVisible() && box->isEnabled() && !box->isReadOnly())
+            typed = box;
+    QVERIFY(typed);
+    testsupport::type(typed, "12");
+    QTest::keyClick(typed, Qt::Key_Escape);
+    QVERIFY(window->isVisible() && QApplication::activeWindow() == window);
+    QCOMPARE(typed->text(), "12");
+    QCOMPARE(ended, 0);
 }
 
 QTEST_MAIN(tst_keys)

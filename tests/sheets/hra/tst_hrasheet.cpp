@@ -1,33 +1,29 @@
-// The HRA exemption sheet: the exemption, and text that is not a number.
+// The HRA exemption sheet's window: Calculate reading every box, the refusal of a text that
+// is not a number, and the pay totals it takes on opening and the exemption its Back hands back.
+#include "fields/amountfield.h"
 #include "support/testsupport.h"
 
-class tst_form2 : public testsupport::SheetTest
+class tst_HraSheet : public testsupport::SheetTest
 {
     Q_OBJECT
 private slots:
-    void exemption_data();
-    void exemption();
+    void calculate_data();
+    void calculate();
+    void openAndBack();
 };
 
-void tst_form2::exemption_data()
+void tst_HraSheet::calculate_data()
 {
     // Basic pay, grade pay, DA, HRA drawn and rent typed; the total salary and the exemption
-    // shown, or the box whose text is refused with its caption.
+    // shown, or the box whose text is refused with its caption. (The rules: tst_records.)
     testsupport::table(R"(
-        rent excess            | 300000 50000 350000 180000 240000 | 700000 170000
-        HRA drawn              | 300000 50000 350000 180000 300000 | 700000 180000
-        excess equal to HRA    | 300000 50000 350000 180000 250000 | 700000 180000
-        rent below a tenth     | 300000 50000 350000 180000 50000  | 700000 0
-        no HRA drawn           | 300000 50000 350000 0 240000      | 700000 0
-        tenth 30000.5 to 30000 | 200005 40000 60000 100000 120000  | 300005 90000
-        tenth 30001.5 to 30002 | 200015 40000 60000 110000 100000  | 300015 69998
-        ten digits, not eleven | 300000 50000 350000 9999999999 10000000001 | 700000 999930000
-        rent not a number      | 1000 200 300 500 12a              | txtRP Rent Paid (Annual)
-        DA a lone point        | 1000 200 . 500 700                | txtda Dearness Allow.
+        every box its own | 300000 50000 350000 180000 240000 | 700000 170000
+        rent not a number | 1000 200 300 500 12a              | txtRP Rent Paid (Annual)
+        DA a lone point   | 1000 200 . 500 700                | txtda Dearness Allow.
     )");
 }
 
-void tst_form2::exemption()
+void tst_HraSheet::calculate()
 {
     const auto [figures, computed] = testsupport::cells<2>();
     QWidget *hra = openSheet("Form2");
@@ -45,5 +41,22 @@ void tst_form2::exemption()
     }
 }
 
-QTEST_MAIN(tst_form2)
-#include "tst_form2.moc"
+void tst_HraSheet::openAndBack()
+{
+    // The salary sheet's pay totals, as its Back leaves them in the main sheet.
+    for (const auto &[box, text] : { std::pair { main->txtbp, "180000" }, { main->txtnpa, "28800" },
+             { main->txtda, "222024" }, { main->txthrr, "62640" } })
+        fields::writeText(box, text);
+    auto *hra = static_cast<HraSheet *>(openSheet("Form2"));
+    QVERIFY(hra && hra->txtRP->hasFocus());
+    QCOMPARE(testsupport::shown(hra, "txtbp txtnpa txtda txthra"), "180000 28800 222024 62640");
+    QTest::keyClicks(hra->txtRP, "100000");
+    QTest::keyClick(hra->txtRP, Qt::Key_C, Qt::AltModifier);
+    QTest::keyClick(hra->txtRP, Qt::Key_B, Qt::AltModifier);
+    QVERIFY(QTest::qWaitForWindowActive(main) && !hra->isVisible());
+    QCOMPARE(main->txthra->text(), "56918"); // the rent beyond a tenth of 430824
+    QVERIFY(main->txtos->hasFocus());
+}
+
+QTEST_MAIN(tst_HraSheet)
+#include "tst_hrasheet.moc"
