@@ -1,6 +1,8 @@
 // Morvel: income-tax calculator for central government employees, year 2014-15.
 //   morvel [FILE]                 the sheets, with a return opened from FILE
-//   morvel --pdf DIR FILE...      each return's statements as PDF files in DIR, no window
+//   morvel --pdf DIR [--office OFFICE] FILE...
+//                                 each return's statements and Form 16 as PDF files in DIR, with
+//                                 the office register, no window
 #include "app/batch.h"
 #include "app/app.h"
 #include "app/frmsplash.h"
@@ -41,13 +43,18 @@ int main(int argc, char *argv[])
         QStringLiteral("Print the statements of each FILE as PDF files in DIR, with no window."),
         QStringLiteral("DIR"));
     parser.addOption(pdf);
+    const QCommandLineOption office(QStringLiteral("office"),
+        QStringLiteral("With --pdf: the return whose Form 16 sheet gives the employer and the person responsible "
+                       "for every FILE, each of which then gets its Form 16."),
+        QStringLiteral("OFFICE"));
+    parser.addOption(office);
     parser.addPositionalArgument(QStringLiteral("FILE"), QStringLiteral("A return (NAME.morvel)."),
         QStringLiteral("[FILE...]"));
     parser.process(app);
     const QStringList files = parser.positionalArguments();
     if (parser.isSet(pdf)) {
         QTextStream out(stdout);
-        return batch::printToPdf(parser.value(pdf), files, out) ? 0 : 1;
+        return batch::printToPdf(parser.value(pdf), files, out, parser.value(office)) ? 0 : 1;
     }
     if (files.size() > 1)
         parser.showHelp(2);

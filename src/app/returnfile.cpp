@@ -27,6 +27,10 @@ std::variant<sheetlist::Sheets, QString> load(const QString &fileName)
     // The main sheet is always there: as at start-up where the file says nothing of it.
     if (!sheets->contains("frmmain"))
         sheets->insert("frmmain", sheetlist::all().first().startUp);
+    // Returns of before the main sheet had the PAN kept it on the relief sheet only.
+    records::Controls &main = (*sheets)["frmmain"];
+    if (main.value("txtpan").isEmpty() && sheets->contains("frmrel89"))
+        main["txtpan"] = sheets->value("frmrel89").value("txtpan");
     return *sheets;
 }
 

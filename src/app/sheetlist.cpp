@@ -1,12 +1,15 @@
 #include "app/sheetlist.h"
 
+#include "app/office.h"
 #include "app/statements.h"
 #include "records/deductions.h"
+#include "records/form16.h"
 #include "records/house.h"
 #include "records/hra.h"
 #include "records/relief.h"
 #include "records/salary.h"
 #include "sheets/deductions/deductionssheet.h"
+#include "sheets/form16/form16sheet.h"
 #include "sheets/house/housesheet.h"
 #include "sheets/hra/hrasheet.h"
 #include "sheets/main/mainsheet.h"
@@ -18,9 +21,11 @@ namespace {
 
 using records::MainRecord;
 
-// What every entry does the same way for its record and window types.
+// What every entry does the same way for its record and window types. `more` is what the
+// sheet takes on opening besides the main sheet's figures.
 template <class Record, class Window>
-Sheet entry(const char *opener = "", const char *focusOnOpen = "", const char *focusAfterBack = "")
+Sheet entry(const char *opener = "", const char *focusOnOpen = "", const char *focusAfterBack = "",
+    void (*more)(const Sheets &, Record &) = nullptr)
 {
     Sheet sheet;
     sheet.opener = QString::fromLatin1(opener);
@@ -43,18 +48,28 @@ Sheet entry(const char *opener = "", const char *focusOnOpen = "", const char *f
         window.showRecord(record, false);
     };
     if constexpr (!std::is_same_v<Record, MainRecord>) {
-        sheet.open = [](const MainRecord &main, fields::SheetWindow &window) {
-            if constexpr (requires(Record r) { records::take(main, r); }) {
-                auto record = window.record<Record>();
-                records::take(main, record);
-                window.showRecord(record, true);
-            }
+        sheet.open = [more](const Sheets &sheets, fields::SheetWindow &window) {
+            auto record = window.record<Record>();
+            if constexpr (requires(Record r) { records::take(MainRecord {}, r); })
+                records::take(recordOf<MainRecord>(sheets, "frmmain"), record);
+            if (more)
+                more(sheets, record);
+            window.showRecord(record, true);
         };
-        sheet.handBack = [](const fields::SheetWindow &window, MainRecord &main) {
-            return records::handBack(window.record<Record>(), main);
+        sheet.handBack = [](const fields::SheetWindow &window, MainRecord &main) -> std::optional<records::Said> {
+            if constexpr (requires(Record r) { records::handBack(r, main); })
+                return records::handBack(window.record<Record>(), main);
+            return std::nullopt; // a sheet that hands nothing back
         };
     }
     return sheet;
+}
+
+// The employee's address is typed once: a sheet opened with none takes the other sheet's.
+template <class Other, class Record> void takeAddress(const Sheets &sheets, Record &record, const char *other)
+{
+    if (record.txtaddr.isEmpty() && sheets.contains(QLatin1String(other)))
+        record.txtaddr = recordOf<Other>(sheets, QLatin1String(other)).txtaddr;
 }
 
 // The batch works the sheet out as its Calculate would, after what it takes over on opening.
@@ -97,13 +112,30 @@ QList<Sheet> makeList()
     };
     printing(salary, "-salary.pdf", "Salary statement", statements::salaryPage);
 
-    Sheet relief = entry<records::ReliefRecord, ReliefSheet>("cmdcalrel89", "txtdob", "txtdedtax");
+    Sheet relief = entry<records::ReliefRecord, ReliefSheet>("cmdcalrel89", "txtdob", "txtdedtax",
+        [](const Sheets &sheets, records::ReliefRecord &r) { takeAddress<records::Form16Record>(sheets, r, "frmf16"); });
     relief.calculate = calculated<records::ReliefRecord>(relief.name);
     printing(relief, "-10e.pdf", "Form 10E", statements::form10ePage);
 
+    Sheet form16 = entry<records::Form16Record, Form16Sheet>("cmdform16", "txtdesig", "cmdform16",
+        [](const Sheets &sheets, records::Form16Record &r) { takeAddress<records::ReliefRecord>(sheets, r, "frmrel89"); });
+    // Worked out from the main sheet as Calculate would leave it, and the deductions sheet.
+    form16.calculate = [](Sheets &sheets) {
+        auto main = recordOf<MainRecord>(sheets, "frmmain");
+        records::calculate(main);
+        auto record = recordOf<records::Form16Record>(sheets, "frmf16");
+        std::optional<records::Said> said
+            = records::calculate(record, main, recordOf<records::DeductionsRecord>(sheets, "frmreb88"));
+        sheets["frmf16"] = records::controlsOf(record);
+        return said;
+    };
+    form16.starting = office::recall;
+    form16.worked = office::remember;
+    printing(form16, "-form16.pdf", "Form 16", statements::form16Page);
+
     return { main, salary, entry<records::HraRecord, HraSheet>("cmdcalhr", "txtRP", "txtos"),
         entry<records::HouseRecord, HouseSheet>("cmdcalhp", "", "cmdcalded80"),
-        entry<records::DeductionsRecord, DeductionsSheet>("cmdcalded80", "", "txtrel89"), relief };
+        entry<records::DeductionsRecord, DeductionsSheet>("cmdcalded80", "", "txtrel89"), relief, form16 };
 }
 
 } // namespace

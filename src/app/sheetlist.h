@@ -39,18 +39,24 @@ struct Sheet
 
     // A file's controls completed with the start-up values, or why they do not fit.
     std::function<std::variant<records::Controls, QString>(const records::Controls &)> complete;
-    // The window: made, read and shown (quietly: the values as they stand).
+    // The window: made, read and shown (quietly: the values as they stand). A new sheet's
+    // controls may start from elsewhere than its record's start-up values (none: they do not).
     std::function<fields::SheetWindow *()> make;
+    std::function<void(records::Controls &)> starting;
     std::function<records::Controls(const fields::SheetWindow &)> read;
     std::function<void(fields::SheetWindow &, const records::Controls &)> show;
-    // Opening from the main sheet: what it takes over, written as typing would.
-    std::function<void(const records::MainRecord &, fields::SheetWindow &)> open;
+    // Opening from the main sheet: what it takes over from the return's sheets, written as
+    // typing would.
+    std::function<void(const Sheets &, fields::SheetWindow &)> open;
     // Back: the sheet's result written into the main record, or what the user is told.
     std::function<std::optional<records::Said>(const fields::SheetWindow &, records::MainRecord &)> handBack;
 
     // The batch: what Calculate says when worked out on a return (none: the batch leaves the
     // sheet as the file holds it); a sheet the main sheet opens takes over its figures first.
+    // A window that asks the app to calculate it (its figures come from other sheets) is
+    // worked out the same way, and then `worked` has its controls.
     std::function<std::optional<records::Said>(Sheets &)> calculate;
+    std::function<void(const records::Controls &)> worked;
 
     // Its Print: the statement's file ending and job name, and the page from the records.
     QString pdfSuffix;

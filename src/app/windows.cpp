@@ -42,6 +42,12 @@ fields::SheetWindow *Windows::sheet(const QString &name)
         return nullptr;
     fields::SheetWindow *window = entry->make();
     m_windows[name].reset(window);
+    if (entry->starting) {
+        records::Controls controls = entry->read(*window);
+        entry->starting(controls);
+        entry->show(*window, controls);
+    }
+    connect(window, &fields::SheetWindow::calculateWanted, this, [this, entry] { calculated(*entry); });
     connect(window, &fields::SheetWindow::printWanted, this, [this, entry] { printed(*entry); });
     if (entry->handBack)
         connect(window, &fields::SheetWindow::backWanted, this, [this, entry] { handedBack(*entry); });
@@ -69,9 +75,9 @@ void Windows::discard(const QString &name)
 void Windows::opened(const sheetlist::Sheet &sheet)
 {
     fields::SheetWindow *window = this->sheet(sheet.name);
-    const auto mainRecord = main()->record<records::MainRecord>();
+    const sheetlist::Sheets all = sheets();
     present(window);
-    sheet.open(mainRecord, *window);
+    sheet.open(all, *window);
     if (QWidget *box = window->control(sheet.focusOnOpen))
         box->setFocus();
 }
@@ -90,6 +96,21 @@ void Windows::handedBack(const sheetlist::Sheet &sheet)
     main()->showRecord(mainRecord, true);
     if (QWidget *box = main()->control(sheet.focusAfterBack))
         box->setFocus();
+}
+
+void Windows::calculated(const sheetlist::Sheet &sheet)
+{
+    fields::SheetWindow *window = this->sheet(sheet.name);
+    sheetlist::Sheets all = sheets();
+    const std::optional<records::Said> said = sheet.calculate(all);
+    sheet.show(*window, all[sheet.name]);
+    if (said) {
+        window->refuse(said->message, said->box);
+        return;
+    }
+    window->setGuardsEnabled(true);
+    if (sheet.worked)
+        sheet.worked(all[sheet.name]);
 }
 
 void Windows::printed(const sheetlist::Sheet &sheet)

@@ -43,6 +43,7 @@ signals:
 private:
     void opened(const sheetlist::Sheet &sheet);
     void handedBack(const sheetlist::Sheet &sheet);
+    void calculated(const sheetlist::Sheet &sheet);
     void printed(const sheetlist::Sheet &sheet);
     void discard(const QString &name);
 

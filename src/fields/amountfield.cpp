@@ -6,6 +6,7 @@
 #include <QFocusEvent>
 #include <QMouseEvent>
 #include <QPalette>
+#include <QValidator>
 #include <cmath>
 
 namespace fields {
@@ -52,6 +53,29 @@ AmountField *makeTextField(QWidget *parent, const QString &name)
 {
     auto *field = new AmountField(parent);
     field->setObjectName(name);
+    return field;
+}
+
+namespace {
+
+// A PAN is typed in capitals and is ten characters long; what the program writes is not cut.
+class PanValidator : public QValidator
+{
+public:
+    using QValidator::QValidator;
+    State validate(QString &input, int &) const override
+    {
+        input = input.toUpper();
+        return input.size() <= 10 ? Acceptable : Invalid;
+    }
+};
+
+} // namespace
+
+AmountField *makePanField(QWidget *parent, const QString &name)
+{
+    AmountField *field = makeTextField(parent, name);
+    field->setValidator(new PanValidator(field));
     return field;
 }
 

@@ -35,6 +35,8 @@ void selectWhole(QLineEdit *field);
 AmountField *makeAmountField(QWidget *parent, const QString &name);
 // Typed text field (the name boxes): same focus reaction, left-aligned, starts empty.
 AmountField *makeTextField(QWidget *parent, const QString &name);
+// A PAN box: capitals whatever the keyboard is set to, ten characters at most as typed.
+AmountField *makePanField(QWidget *parent, const QString &name);
 // Computed field: read-only, dark red, not a Tab stop, text "0".
 QLineEdit *makeComputedField(QWidget *parent, const QString &name);
 // Turn an existing line edit into a computed field's look and behaviour.

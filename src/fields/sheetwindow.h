@@ -38,6 +38,8 @@ public:
     template <class Record> void showRecord(const Record &record, bool react);
 
 signals:
+    // Calculate, for a sheet whose figures come from other sheets too: the app works it out.
+    void calculateWanted();
     void backWanted();
     void printWanted();
     // The user closed the window by its frame (it has hidden itself).

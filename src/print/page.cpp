@@ -95,6 +95,11 @@ void RecordingPage::setLandscape()
     record(Kind::Landscape);
 }
 
+void RecordingPage::newPage()
+{
+    record(Kind::NewPage);
+}
+
 bool RecordingPage::endDocument()
 {
     record(Kind::End);
@@ -184,6 +189,13 @@ void PrinterPage::setLandscape()
 {
     if (!m_began)
         m_printer.setPageOrientation(QPageLayout::Landscape);
+}
+
+void PrinterPage::newPage()
+{
+    // A page that could not be started fails the document: endDocument reports it.
+    if (ensureBegun() && !m_printer.newPage())
+        m_failed = true;
 }
 
 bool PrinterPage::endDocument()

@@ -50,6 +50,8 @@ public:
     virtual void drawLine(float x1, float y1, float x2, float y2) = 0;
     // Takes effect only before anything is drawn.
     virtual void setLandscape() = 0;
+    // Ends the page drawn so far and starts another of the same size and orientation.
+    virtual void newPage() = 0;
     // Completes the page and hands it on; false when the document could not be completed.
     virtual bool endDocument() = 0;
 };
@@ -69,7 +71,8 @@ public:
         Text,
         Line,
         Landscape,
-        End
+        End,
+        NewPage
     };
 
     struct Operation
@@ -96,6 +99,7 @@ public:
     void printText(float x, float y, const QString &text) override;
     void drawLine(float x1, float y1, float x2, float y2) override;
     void setLandscape() override;
+    void newPage() override;
     bool endDocument() override;
 
     QList<Operation> operations;
@@ -128,6 +132,7 @@ public:
     void printText(float x, float y, const QString &text) override;
     void drawLine(float x1, float y1, float x2, float y2) override;
     void setLandscape() override;
+    void newPage() override;
     bool endDocument() override;
 
 private:

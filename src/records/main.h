@@ -7,10 +7,13 @@
 
 namespace records {
 
+// The employee's PAN where there is none: what the department takes in its place.
+inline constexpr char kNoEmployeePan[] = "PANNOTAVBL";
+
 struct MainRecord
 {
     // Typed
-    QString txtname;
+    QString txtname, txtpan;
     QString txtgs = "0", txttp = "0", txthra = "0", txtos = "0", txtrel89 = "0", txtdedtax = "0";
     QString cboage = tax::kAgeGroups.first();
     // Written by the sub-sheets' Back, or by Calculate
@@ -25,6 +28,7 @@ struct MainRecord
     template <class Self, class V> static void visit(Self &r, V &v)
     {
         v.box("txtname", r.txtname);
+        v.box("txtpan", r.txtpan);
         v.box("txtgs", r.txtgs);
         v.box("txttp", r.txttp);
         v.box("txthra", r.txthra);

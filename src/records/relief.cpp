@@ -82,11 +82,11 @@ std::optional<Said> workOut(ReliefRecord &r, const QLocale &locale, relief89::Re
                                      "from it. Please type it as dd/mm/yyyy and calculate again."),
             "txtdob" };
     }
-    if (!r.txtpan.isEmpty() && !relief89::isPan(r.txtpan))
+    if (!r.txtpan.isEmpty() && !relief89::isPan(r.txtpan) && r.txtpan != QLatin1String(kNoEmployeePan))
         return Said { QStringLiteral("The box \"PAN\" holds \"%1\", which is not a PAN (five letters, four "
                                      "digits and a letter).")
                               .arg(r.txtpan)
-                + again,
+                + QStringLiteral(" Please correct it on the main sheet and calculate again."),
             "txtpan" };
 
     const double netTaxableIncome = fields::readNumberText(r.txtnti).value_or(fields::readAmount(r.txtnti));
@@ -143,6 +143,7 @@ std::optional<Said> calculate(ReliefRecord &r, const QLocale &locale)
 void take(const MainRecord &main, ReliefRecord &relief)
 {
     relief.txtname = main.txtname;
+    relief.txtpan = main.txtpan;
     relief.txtage = tax::kAgeGroups.value(int(main.age()));
     writeAmount(relief.txtnti, fields::readAmount(main.txtnti));
 }

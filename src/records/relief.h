@@ -18,11 +18,11 @@ struct ReliefRecord
     using Years = std::array<QString, kYears>;
 
     // Taken over from the main sheet
-    QString txtname, txtage = tax::kAgeGroups.first();
+    QString txtname, txtage = tax::kAgeGroups.first(), txtpan;
     // Typed
     QString txtdob;
     bool chkwoman = false;
-    QString txtpan, txtaddr;
+    QString txtaddr;
     Years txtti = filled(), txtarr = filled();
     // Table A, computed
     Years txtinc = filled(), txttax1 = filled(), txttax2 = filled(), txtdiff = filled();
@@ -72,7 +72,7 @@ QString arrearsCaption(int row);
 // group than the main sheet's), then writes Table A and Annexure I.
 std::optional<Said> calculate(ReliefRecord &relief, const QLocale &locale = QLocale());
 
-// On opening: the main sheet's name, age group and net taxable income.
+// On opening: the main sheet's name, PAN, age group and net taxable income.
 void take(const MainRecord &main, ReliefRecord &relief);
 // Back: the relief into the main sheet; refused when it is not the program's number text.
 std::optional<Said> handBack(const ReliefRecord &relief, MainRecord &main);

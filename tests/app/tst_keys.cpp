@@ -23,12 +23,12 @@ private slots:
 void tst_keys::tabWalk_data()
 {
     testsupport::table(R"(
-        main       | frmmain  | txtname cmdcalgs txtgs txttp cmdcalhr txthra txtos cmdcalhp cmdcalded80 txtrel89 txtdedtax cmdcalc cmdexit cboage cmdcalrel89 txtname
+        main       | frmmain  | txtname cmdcalgs txtgs txttp cmdcalhr txthra txtos cmdcalhp cmdcalded80 txtrel89 txtdedtax cmdcalc cmdexit cboage cmdcalrel89 txtpan cmdform16 txtname
         salary     | Form1    | txtnam cbonps cboclass1 cboclass3 chkinc txtbp(0) txtgp(0) txtbp(1) txtgp(1) txtbp(2) txtgp(2) txtbp(3) txtgp(3) txtbp(4) txtgp(4) txtbp(5) txtgp(5) txtbp(6) txtgp(6) txtbp(7) txtgp(7) txtbp(8) txtgp(8) txtbp(9) txtgp(9) txtbp(10) txtgp(10) txtbp(11) txtgp(11) txtbp(12) txtgp(12) txtbp(13) txtgp(13) txtoth(0) txtoth(1) txtoth(2) txtoth(3) txtoth(4) txtoth(5) cmdcal txtnam
         HRA        | Form2    | txtbp txtda txthra txtRP cmdcal txtnpa txtbp
         house      | Form4    | optrent txtarv txtptax txtintt txtoth cmdtot optrent
         deductions | frmreb88 | txtgpf txtgis txthba txtlic txtppf txtnsc txtnsci txttf1 txttf2 txtinf txtos txt80ccc txt80ccdec txt80ccdgc txt80ccf txt80d txt80g txtoth cmdtot txtgpf
-        relief     | frmrel89 | txtdob chkwoman txtpan txtaddr txtti(0) txtarr(0) txtti(1) txtarr(1) txtti(2) txtarr(2) txtti(3) txtarr(3) txtti(4) txtarr(4) txtti(5) txtarr(5) txtti(6) txtarr(6) txtti(7) txtarr(7) txtti(8) txtarr(8) cmdcalc txtdob
+        relief     | frmrel89 | txtdob chkwoman txtaddr txtti(0) txtarr(0) txtti(1) txtarr(1) txtti(2) txtarr(2) txtti(3) txtarr(3) txtti(4) txtarr(4) txtti(5) txtarr(5) txtti(6) txtarr(6) txtti(7) txtarr(7) txtti(8) txtarr(8) cmdcalc txtdob
     )");
 }
 

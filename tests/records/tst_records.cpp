@@ -639,7 +639,7 @@ void tst_Records::controls_data()
 {
     // The sheet, how many controls it has, some it has, some it has not.
     testsupport::table(R"(
-        main       | frmmain  | 26  | txtname cboage txthp txtded80 txtmgc        | txtnam txtbp(0)
+        main       | frmmain  | 27  | txtname txtpan cboage txthp txtded80 txtmgc | txtnam txtbp(0)
         salary     | Form1    | 115 | chkinc cbonps txtbp(0) txtbp(13) txthra(2) txthra(13) txtoth(5) txtgtotal | txthra(0) txthra(1) txtbp(14) txtoth(6)
         HRA        | Form2    | 7   | txtRP txthrx txtns                          | txtrp txthrr
         house      | Form4    | 12  | optso optrent optb499 opta499 txtihp        | txtrent

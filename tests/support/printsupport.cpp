@@ -105,6 +105,8 @@ QStringList listing(const print::RecordingPage &page)
         const auto &op = ops[i];
         if (op.kind == Kind::Landscape || op.kind == Kind::End)
             lines << (op.kind == Kind::End ? "end" : "landscape");
+        if (op.kind == Kind::NewPage)
+            lines << "new page";
         if (op.kind == Kind::Line)
             lines << QStringLiteral("line %1 %2 %3 %4").arg(n(op.x), n(op.y), n(op.x2), n(op.y2));
         if (op.kind != Kind::Text)

@@ -1,12 +1,17 @@
 #include "support/testsupport.h"
 
 #include <QAbstractButton>
+#include <QSettings>
+#include <QStandardPaths>
 
 namespace testsupport {
 
 void SheetTest::init()
 {
     fields::setMessageHandler([this](QWidget *, const QString &text) { m_messages << text; });
+    // The program's settings of the tests' own, empty for every test.
+    QStandardPaths::setTestModeEnabled(true);
+    QSettings(QSettings::IniFormat, QSettings::UserScope, "Morvel", "Morvel").clear();
     run = std::make_unique<App>();
     ended = 0;
     run->programEnder = [this] { ++ended; };

@@ -38,6 +38,7 @@ MainSheet::MainSheet()
     using fields::makeComputedField;
 
     txtname = fields::makeTextField(this, QStringLiteral("txtname"));
+    txtpan = fields::makePanField(this, QStringLiteral("txtpan"));
     txtgs = makeAmountField(this, QStringLiteral("txtgs"));
     txttp = makeAmountField(this, QStringLiteral("txttp"));
     txthra = makeAmountField(this, QStringLiteral("txthra"));
@@ -72,6 +73,7 @@ MainSheet::MainSheet()
     cmdcalhp = makeButton(this, QStringLiteral("cmdcalhp"), calc);
     cmdcalded80 = makeButton(this, QStringLiteral("cmdcalded80"), calc);
     cmdcalrel89 = makeButton(this, QStringLiteral("cmdcalrel89"), calc);
+    cmdform16 = makeButton(this, QStringLiteral("cmdform16"), QStringLiteral("Form 16"));
     cmdcalc = makeButton(this, QStringLiteral("cmdcalc"), QStringLiteral("&Calculate"));
     cmdprint = makeButton(this, QStringLiteral("cmdprint"), QStringLiteral("&Print"));
     cmdexit = makeButton(this, QStringLiteral("cmdexit"), QStringLiteral("E&xit"));
@@ -113,6 +115,11 @@ MainSheet::MainSheet()
     grid->addWidget(lblage, 0, 6);
     grid->addWidget(cboage, 0, 7);
     fields::labelField(lblage, cboage);
+    QLabel *lblpan = makeLabel(this, QStringLiteral("lblpan"), QStringLiteral("PAN"));
+    grid->addWidget(lblpan, 0, 8);
+    grid->addWidget(txtpan, 0, 9);
+    fields::labelField(lblpan, txtpan);
+    grid->addWidget(cmdform16, 1, 9);
     left(1, "lblgsal", QStringLiteral("Gross Salary"), txtgs, cmdcalgs);
     grid->addWidget(cmdcalgs, 1, 3);
     grid->addWidget(txtgs, 1, 4);
@@ -185,7 +192,8 @@ MainSheet::MainSheet()
         calc->setSizePolicy(QSizePolicy::Fixed, QSizePolicy::Fixed);
 
     QWidget *order[] = {txtname, cmdcalgs, txtgs, txttp, cmdcalhr, txthra, txtos, cmdcalhp,
-                        cmdcalded80, txtrel89, txtdedtax, cmdcalc, cmdprint, cmdexit, cboage, cmdcalrel89};
+                        cmdcalded80, txtrel89, txtdedtax, cmdcalc, cmdprint, cmdexit, cboage, cmdcalrel89,
+                        txtpan, cmdform16};
     for (size_t i = 0; i + 1 < std::size(order); ++i)
         setTabOrder(order[i], order[i + 1]);
 
@@ -196,7 +204,7 @@ MainSheet::MainSheet()
     connect(cboage, &QComboBox::currentIndexChanged, this, &MainSheet::cboage_Change);
 
     connect(cmdcalc, &QPushButton::clicked, this, &MainSheet::cmdcalc_Click);
-    for (QPushButton *calc : { cmdcalgs, cmdcalhr, cmdcalhp, cmdcalded80, cmdcalrel89 })
+    for (QPushButton *calc : { cmdcalgs, cmdcalhr, cmdcalhp, cmdcalded80, cmdcalrel89, cmdform16 })
         connect(calc, &QPushButton::clicked, this, [this, calc] { emit calcWanted(calc->objectName()); });
     connect(cmdprint, &QPushButton::clicked, this, &MainSheet::printWanted);
     connect(cmdexit, &QPushButton::clicked, this, &MainSheet::cmdexit_Click);

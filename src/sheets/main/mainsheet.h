@@ -21,6 +21,7 @@ public:
 
     // Typed fields
     QLineEdit *txtname = nullptr;
+    QLineEdit *txtpan = nullptr; // the employee's PAN, for the forms that name the employee
     QLineEdit *txtgs = nullptr;
     QLineEdit *txttp = nullptr;
     QLineEdit *txthra = nullptr;
@@ -54,6 +55,7 @@ public:
     QPushButton *cmdcalhp = nullptr;
     QPushButton *cmdcalded80 = nullptr;
     QPushButton *cmdcalrel89 = nullptr; // works out the relief u/s 89 from arrears
+    QPushButton *cmdform16 = nullptr; // Form 16 Part B
     QPushButton *cmdcalc = nullptr;
     QPushButton *cmdprint = nullptr;
     QPushButton *cmdexit = nullptr;

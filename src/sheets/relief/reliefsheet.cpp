@@ -11,24 +11,11 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
-#include <QValidator>
 
 using fields::makeButton;
 using fields::makeLabel;
 
 namespace {
-
-// A PAN is typed in capitals, whatever the keyboard is set to, and is ten characters long.
-class PanValidator : public QValidator
-{
-public:
-    using QValidator::QValidator;
-    State validate(QString &input, int &) const override
-    {
-        input = input.toUpper();
-        return input.size() <= 10 ? Acceptable : Invalid;
-    }
-};
 
 } // namespace
 
@@ -49,8 +36,9 @@ ReliefSheet::ReliefSheet()
     txtdob->setPlaceholderText(QStringLiteral("dd/mm/yyyy"));
     chkwoman = new QCheckBox(QStringLiteral("&Woman"), this);
     chkwoman->setObjectName(QStringLiteral("chkwoman"));
-    txtpan = fields::makeTextField(this, QStringLiteral("txtpan"));
-    txtpan->setValidator(new PanValidator(txtpan));
+    txtpan = makeComputedField(this, QStringLiteral("txtpan")); // the main sheet's, shown
+    txtpan->setText(QString());
+    txtpan->setAlignment(Qt::AlignLeft | Qt::AlignVCenter);
     txtaddr = fields::makeTextField(this, QStringLiteral("txtaddr"));
 
     auto *grid = new QGridLayout(this);
@@ -66,7 +54,7 @@ ReliefSheet::ReliefSheet()
     labelled(1, 0, "lbldob", QStringLiteral("&Date of Birth"), txtdob, 2);
     grid->addWidget(chkwoman, 1, 3);
     fields::nameField(chkwoman, QStringLiteral("Woman"));
-    labelled(1, 4, "lblpan", QStringLiteral("PA&N"), txtpan, 2);
+    labelled(1, 4, "lblpan", QStringLiteral("PAN"), txtpan, 2);
     labelled(2, 0, "lbladdr", QStringLiteral("Add&ress"), txtaddr, 5);
 
     const char *const headings[] = { "Year", "Total Income", "Arrears", "Total Income\nwith Arrears",
@@ -139,7 +127,7 @@ ReliefSheet::ReliefSheet()
     for (QLineEdit *field : findChildren<QLineEdit *>())
         field->setMinimumWidth(amountWidth);
 
-    QList<QWidget *> order = { txtdob, chkwoman, txtpan, txtaddr };
+    QList<QWidget *> order = { txtdob, chkwoman, txtaddr };
     for (int i = 0; i < kYears; ++i)
         order << txtti[i] << txtarr[i];
     order << cmdcalc << cmdprint << cmdback;

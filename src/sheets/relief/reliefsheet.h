@@ -27,10 +27,10 @@ public:
     // Taken over from the main sheet
     QLineEdit *txtname = nullptr;
     QLineEdit *txtage = nullptr;
+    QLineEdit *txtpan = nullptr;
     // Typed
     QLineEdit *txtdob = nullptr; // dd/mm/yyyy
     QCheckBox *chkwoman = nullptr;
-    QLineEdit *txtpan = nullptr;
     QLineEdit *txtaddr = nullptr;
     std::array<QLabel *, kYears> lblyear {};
     std::array<QLineEdit *, kYears> txtti {}; // total income of the year, without its arrears
