@@ -129,11 +129,13 @@ public:
     {
         const QStringList lines = wrapped(m_page, caption, kColumns[0] - kPad - x, most);
         Amounts shown;
-        for (auto [column, text] : { std::pair { 0, &shown.left }, { 1, &shown.middle }, { 2, &shown.right } })
+        for (auto [column, text] :
+            { std::pair { 0, &shown.left }, { 1, &shown.middle }, { 2, &shown.right } })
             *text = fitted(m_page, amounts[column], amountEdge(column) - kColumns[column] - kPad);
         if (!number.isEmpty())
             leftAligned(m_page, kNumber, m_y, number);
-        m_y = printLines(m_page, x, m_y, lines) - kLine;
+        printLines(m_page, x, m_y, lines);
+        m_y += kLine * std::max<qsizetype>(0, lines.size() - 1);
         for (int column = 0; column < int(shown.size()); ++column)
             if (!shown[column].isEmpty())
                 rightAligned(m_page, amountEdge(column), m_y, shown[column]);
@@ -175,57 +177,66 @@ private:
 // year and the period, in a box of three bands. Returns the y below it.
 float drawParticulars(Page &page, const Form16Fields &f, float top)
 {
-    const float half = kCentre;
+    const float half = kCentre, third = (kRight - kLeft) / 3;
+    const float period = kRight - third, to = (period + kRight) / 2;
+    const double leftWidth = half - kLeft - 2 * kPad, rightWidth = kRight - half - 2 * kPad;
+    // The typed texts, fitted to their cells first (see printLines); names and numbers bold.
+    page.setBold(true);
+    const QString employer = fitted(page, f.employerName, leftWidth);
+    const QString employee = fitted(page, f.employeeName, rightWidth);
+    const QString numbers[] = { fitted(page, f.deductorPan, third - 2 * kPad),
+        fitted(page, f.deductorTan, third - 2 * kPad),
+        fitted(page, f.employeePan, third - 2 * kPad) };
+    const QString year = fitted(page, f.assessmentYear, period - half - 2 * kPad);
+    const QString from = fitted(page, f.periodFrom, to - period - 2 * kPad);
+    const QString until = fitted(page, f.periodTo, kRight - to - 2 * kPad);
+    page.setBold(false);
+    const QStringList employerAddress = wrapped(page, f.employerAddress, leftWidth, 3);
+    const QString designation = fitted(page, f.employeeDesignation, rightWidth);
+    const QStringList employeeAddress = wrapped(page, f.employeeAddress, rightWidth, 2);
+    const QString address = QStringLiteral("Address: ");
+    const float addressX = static_cast<float>(kLeft + kPad + page.textWidth(address));
+    const QStringList citAddress = wrapped(page, f.citAddress, half - kPad - addressX, 2);
+
     // Band 1: the employer's name and address; the employee's name, designation, address.
     float y = top + kPad / 2;
     leftAligned(page, kLeft + kPad, y, QStringLiteral("Name and address of the Employer"));
     leftAligned(
         page, half + kPad, y, QStringLiteral("Name, designation and address of the Employee"));
     page.setBold(true);
-    const double leftWidth = half - kLeft - 2 * kPad, rightWidth = kRight - half - 2 * kPad;
-    leftAligned(page, kLeft + kPad, y + kLine, fitted(page, f.employerName, leftWidth));
-    leftAligned(page, half + kPad, y + kLine, fitted(page, f.employeeName, rightWidth));
+    leftAligned(page, kLeft + kPad, y + kLine, employer);
+    leftAligned(page, half + kPad, y + kLine, employee);
     page.setBold(false);
-    printLines(page, kLeft + kPad, y + 2 * kLine, wrapped(page, f.employerAddress, leftWidth, 3));
-    leftAligned(page, half + kPad, y + 2 * kLine, fitted(page, f.employeeDesignation, rightWidth));
-    printLines(page, half + kPad, y + 3 * kLine, wrapped(page, f.employeeAddress, rightWidth, 2));
+    printLines(page, kLeft + kPad, y + 2 * kLine, employerAddress);
+    leftAligned(page, half + kPad, y + 2 * kLine, designation);
+    printLines(page, half + kPad, y + 3 * kLine, employeeAddress);
     const float band2 = y + 5 * kLine + kPad / 2;
 
     // Band 2: three numbers, a third of the width each.
-    const float third = (kRight - kLeft) / 3;
-    const std::pair<const char *, QString> numbers[] = {
-        { "PAN of the Deductor", f.deductorPan },
-        { "TAN of the Deductor", f.deductorTan },
-        { "PAN of the Employee", f.employeePan },
-    };
+    const char *const numberNames[]
+        = { "PAN of the Deductor", "TAN of the Deductor", "PAN of the Employee" };
     y = band2 + kPad / 2;
-    for (int i = 0; i < 3; ++i) {
-        const float x = kLeft + i * third + kPad;
-        leftAligned(page, x, y, QString::fromLatin1(numbers[i].first));
-        page.setBold(true);
-        leftAligned(page, x, y + kLine, fitted(page, numbers[i].second, third - 2 * kPad));
-        page.setBold(false);
-    }
+    for (int i = 0; i < 3; ++i)
+        leftAligned(page, kLeft + i * third + kPad, y, QString::fromLatin1(numberNames[i]));
+    page.setBold(true);
+    for (int i = 0; i < 3; ++i)
+        leftAligned(page, kLeft + i * third + kPad, y + kLine, numbers[i]);
+    page.setBold(false);
     const float band3 = y + 2 * kLine + kPad / 2;
 
     // Band 3: the CIT (TDS) with its address; the assessment year; the period, From and To.
-    const float year = half, period = kRight - (kRight - kLeft) / 3, to = (period + kRight) / 2;
     y = band3 + kPad / 2;
     leftAligned(page, kLeft + kPad, y, QStringLiteral("CIT (TDS)"));
-    const QString address = QStringLiteral("Address: ");
     leftAligned(page, kLeft + kPad, y + kLine, address);
-    const float addressX = static_cast<float>(kLeft + kPad + page.textWidth(address));
-    printLines(page, addressX, y + kLine, wrapped(page, f.citAddress, half - kPad - addressX, 2));
-    leftAligned(page, year + kPad, y, QStringLiteral("Assessment Year"));
+    printLines(page, addressX, y + kLine, citAddress);
+    leftAligned(page, half + kPad, y, QStringLiteral("Assessment Year"));
     leftAligned(page, period + kPad, y, QStringLiteral("Period with the Employer"));
     leftAligned(page, period + kPad, y + kLine, QStringLiteral("From"));
     leftAligned(page, to + kPad, y + kLine, QStringLiteral("To"));
     page.setBold(true);
-    leftAligned(
-        page, year + kPad, y + 2 * kLine, fitted(page, f.assessmentYear, period - year - 2 * kPad));
-    leftAligned(
-        page, period + kPad, y + 2 * kLine, fitted(page, f.periodFrom, to - period - 2 * kPad));
-    leftAligned(page, to + kPad, y + 2 * kLine, fitted(page, f.periodTo, kRight - to - 2 * kPad));
+    leftAligned(page, half + kPad, y + 2 * kLine, year);
+    leftAligned(page, period + kPad, y + 2 * kLine, from);
+    leftAligned(page, to + kPad, y + 2 * kLine, until);
     page.setBold(false);
     const float bottom = y + 3 * kLine + kPad / 2;
 
@@ -236,7 +247,7 @@ float drawParticulars(Page &page, const Form16Fields &f, float top)
     page.drawLine(half, top, half, band2);
     page.drawLine(kLeft + third, band2, kLeft + third, band3);
     page.drawLine(kLeft + 2 * third, band2, kLeft + 2 * third, band3);
-    page.drawLine(year, band3, year, bottom);
+    page.drawLine(half, band3, half, bottom);
     page.drawLine(period, band3, period, bottom);
     page.drawLine(period, band3 + kPad / 2 + kLine, kRight, band3 + kPad / 2 + kLine);
     page.drawLine(to, band3 + kPad / 2 + kLine, to, bottom);
@@ -351,27 +362,35 @@ bool drawForm16(Page &page, const Form16Fields &f)
             "based on the books of account, documents, TDS statements, and other "
             "available records.")
               .arg(f.signatoryName, f.signatoryFather, f.signatoryDesignation);
-    y = printLines(
-        page, kLeft + kPad, y + 0.23f, wrapped(page, declaration, kRight - kLeft - 2 * kPad, 3));
-
-    // Room to sign on the right above the signatory's caption; place and date beside the name.
+    // Fitted first (see printLines): the signatory's block, and the credit in its own face.
     const float signature = 4.2f, signatureWidth = kRight - signature,
                 placeWidth = signature - kLeft - 3 * kPad;
+    const QString place = fitted(page, QStringLiteral("Place: ") + f.place, placeWidth);
+    const QString date = fitted(page, QStringLiteral("Date: ") + f.date, placeWidth);
+    const QString name
+        = fitted(page, QStringLiteral("Full Name: ") + f.signatoryName, signatureWidth);
+    const QString designation
+        = fitted(page, QStringLiteral("Designation: ") + f.signatoryDesignation, signatureWidth);
+    const QStringList declared = wrapped(page, declaration, kRight - kLeft - 2 * kPad, 3);
+    page.setFontSize(7);
+    page.setItalic(true);
+    const QString credit = fitted(page, f.footerCredit, kRight - kLeft);
+    page.setItalic(false);
+    page.setFontSize(kPoints);
+    y = printLines(page, kLeft + kPad, y + 0.23f, declared);
+
+    // Room to sign on the right above the signatory's caption; place and date beside the name.
     y += 0.3f;
     leftAligned(page, signature, y,
         QStringLiteral("(Signature of person responsible for deduction of tax)"));
-    leftAligned(page, kLeft + kPad, y + kLine,
-        fitted(page, QStringLiteral("Place: ") + f.place, placeWidth));
-    leftAligned(page, signature, y + kLine,
-        fitted(page, QStringLiteral("Full Name: ") + f.signatoryName, signatureWidth));
-    leftAligned(page, kLeft + kPad, y + 2 * kLine,
-        fitted(page, QStringLiteral("Date: ") + f.date, placeWidth));
-    leftAligned(page, signature, y + 2 * kLine,
-        fitted(page, QStringLiteral("Designation: ") + f.signatoryDesignation, signatureWidth));
+    leftAligned(page, kLeft + kPad, y + kLine, place);
+    leftAligned(page, signature, y + kLine, name);
+    leftAligned(page, kLeft + kPad, y + 2 * kLine, date);
+    leftAligned(page, signature, y + 2 * kLine, designation);
 
     page.setFontSize(7);
     page.setItalic(true);
-    leftAligned(page, kLeft, y + 3 * kLine + 0.1f, fitted(page, f.footerCredit, kRight - kLeft));
+    leftAligned(page, kLeft, y + 3 * kLine + 0.1f, credit);
     return page.endDocument();
 }
 

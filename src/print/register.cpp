@@ -124,16 +124,19 @@ QList<float> columnEdges(Page &page, const RegisterFields &f)
     return edges;
 }
 
-// One line of the table: texts on the left of their columns, amounts on the right.
+// One line of the table: texts on the left of their columns, amounts on the right. All are
+// fitted before any is printed, so that the record of the page does not read the texts as
+// right-aligned (it tells those by their being measured just before they are printed).
 void printRow(Page &page, const QList<float> &edges, float y, const QStringList &texts)
 {
-    for (qsizetype column = 0; column + 1 < edges.size(); ++column) {
-        const float left = edges[column], right = edges[column + 1];
-        const QString text = fitted(page, texts.value(column), right - left - 2 * kPad);
+    QStringList shown;
+    for (qsizetype column = 0; column + 1 < edges.size(); ++column)
+        shown << fitted(page, texts.value(column), edges[column + 1] - edges[column] - 2 * kPad);
+    for (qsizetype column = 0; column < shown.size(); ++column) {
         if (column < kTextColumns)
-            leftAligned(page, left + kPad, y, text);
+            leftAligned(page, edges[column] + kPad, y, shown[column]);
         else
-            rightAligned(page, right - kPad, y, text);
+            rightAligned(page, edges[column + 1] - kPad, y, shown[column]);
     }
 }
 
@@ -147,6 +150,19 @@ bool drawRegister(Page &page, const RegisterFields &f)
     page.setItalic(false);
     page.setUnderline(false);
     const QList<float> edges = columnEdges(page, f);
+    // The same on every page, fitted once before anything is printed (see printRow).
+    page.setBold(true);
+    QList<QStringList> headings;
+    for (qsizetype column = 0; column + 1 < edges.size(); ++column)
+        headings << headingLines(
+            page, f.headings[column], edges[column + 1] - edges[column] - 2 * kPad);
+    page.setFontSize(11);
+    const QString title = fitted(page, f.title, kRight - kLeft);
+    page.setBold(false);
+    page.setFontSize(kPoints);
+    page.setItalic(true);
+    const QString credit = fitted(page, f.footerCredit, (kRight - kLeft) * 0.7);
+    page.setItalic(false);
 
     // The totals take a row's place after the last row, so the last page keeps room for them.
     const int perPage = int((kRowsEnd - kFirstRow - kTotalsGap) / kRow);
@@ -156,16 +172,14 @@ bool drawRegister(Page &page, const RegisterFields &f)
             page.newPage();
         page.setFontSize(11);
         page.setBold(true);
-        leftAligned(page, kLeft, 0.05f, fitted(page, f.title, kRight - kLeft));
+        leftAligned(page, kLeft, 0.05f, title);
 
         page.setFontSize(kPoints);
-        for (qsizetype column = 0; column + 1 < edges.size(); ++column) {
-            const float left = edges[column], right = edges[column + 1];
+        for (qsizetype column = 0; column < headings.size(); ++column) {
             float y = kTableTop + 0.04f;
-            for (const QString &line :
-                headingLines(page, f.headings[column], right - left - 2 * kPad)) {
-                column < kTextColumns ? leftAligned(page, left + kPad, y, line)
-                                      : rightAligned(page, right - kPad, y, line);
+            for (const QString &line : headings[column]) {
+                column < kTextColumns ? leftAligned(page, edges[column] + kPad, y, line)
+                                      : rightAligned(page, edges[column + 1] - kPad, y, line);
                 y += kHeadingLine;
             }
         }
@@ -192,7 +206,7 @@ bool drawRegister(Page &page, const RegisterFields &f)
             page.drawLine(x, kTableTop, x, bottom);
 
         page.setItalic(true);
-        leftAligned(page, kLeft, kFoot, fitted(page, f.footerCredit, (kRight - kLeft) * 0.7));
+        leftAligned(page, kLeft, kFoot, credit);
         rightAligned(
             page, edges.last(), kFoot, QStringLiteral("Page %1 of %2").arg(number).arg(pages));
         page.setItalic(false);
