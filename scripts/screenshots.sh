@@ -15,7 +15,7 @@ fi
 mkdir -p "$out"
 # Drawn off screen: the same pictures on any machine, with or without a display.
 QT_QPA_PLATFORM=offscreen LC_ALL=C.UTF-8 "$tool" "$out"
-for statement in tax-statement salary-statement form-10e; do
+for statement in tax-statement salary-statement form-10e form-16; do
   pdftoppm -png -r 72 -singlefile "$out/$statement.pdf" "$out/$statement"
   rm -f "$out/$statement.pdf"
 done

@@ -11,6 +11,7 @@
 #include "print/salarystatement.h"
 #include "print/taxstatement.h"
 #include "sheets/deductions/deductionssheet.h"
+#include "sheets/form16/form16sheet.h"
 #include "sheets/house/housesheet.h"
 #include "sheets/hra/hrasheet.h"
 #include "sheets/main/mainsheet.h"
@@ -57,7 +58,7 @@ bool fillWorkedExample(App &run)
 {
     MainSheet *main = run.windows.main();
     Windows::present(main);
-    if (!type(main->txtname, QStringLiteral("R. K. Sharma")))
+    if (!type(main->txtname, QStringLiteral("R. K. Sharma")) || !type(main->txtpan, QStringLiteral("ABCPS1234K")))
         return false;
 
     // Basic pay and grade pay typed into the first row run down the column.
@@ -96,6 +97,26 @@ bool fillWorkedExample(App &run)
 
     return type(main->txtrel89, QStringLiteral("0"))
         && type(main->txtdedtax, QStringLiteral("12000")) && press(main->cmdcalc);
+}
+
+// Form 16 of the worked example: the employee's particulars and an office's.
+bool fillForm16(App &run)
+{
+    if (!press(run.windows.main()->cmdform16))
+        return false;
+    auto *form16 = run.windows.sheet<Form16Sheet>();
+    const std::pair<const char *, const char *> typed[] = { { "txtdesig", "Section Officer" },
+        { "txtaddr", "C-14, Sector 7, R. K. Puram, New Delhi 110022" }, { "txtemployer", "Pay and Accounts Office" },
+        { "txtemployeraddr", "Lok Nayak Bhawan, Khan Market, New Delhi 110003" }, { "txtdedpan", "PANNOTREQD" },
+        { "txttan", "DELP01234E" }, { "txtcit", "Aaykar Bhawan, Laxmi Nagar, Delhi 110092" },
+        { "txtsigname", "S. P. Verma" }, { "txtsigfather", "K. L. Verma" }, { "txtsigdesig", "Pay and Accounts Officer" },
+        { "txtplace", "New Delhi" }, { "txtdate", "30/05/2015" } };
+    for (const auto &[box, text] : typed)
+        if (!type(form16->findChild<QLineEdit *>(QString::fromLatin1(box)), QString::fromLatin1(text))) {
+            std::fprintf(stderr, "cannot type into %s\n", box);
+            return false;
+        }
+    return press(form16->cmdcalc) && form16->cmdprint->isEnabled();
 }
 
 // Relief u/s 89 in a run of its own: a net taxable income of 9,00,000 with arrears of 1,00,000
@@ -179,6 +200,8 @@ int main(int argc, char *argv[])
         && save(run.windows.main(), folder, QStringLiteral("main-sheet.png"));
     ok = ok && renderStatements(run, folder, "frmmain", "tax-statement.pdf")
         && renderStatements(run, folder, "Form1", "salary-statement.pdf");
+    ok = ok && fillForm16(run) && !messaged && save(run.windows.sheet<Form16Sheet>(), folder, QStringLiteral("form-16-sheet.png"))
+        && renderStatements(run, folder, "frmf16", "form-16.pdf");
 
     App reliefRun;
     reliefRun.programEnder = [] {};
