@@ -129,6 +129,7 @@ QList<Sheet> makeList()
         sheets["frmf16"] = records::controlsOf(record);
         return said;
     };
+    form16.staleOnOpen = true;
     form16.starting = office::recall;
     form16.worked = office::remember;
     printing(form16, "-form16.pdf", "Form 16", statements::form16Page);

@@ -35,6 +35,7 @@ struct Sheet
     QString focusAfterBack;  // where the keyboard goes on the main sheet after Back
     bool backHides = true;   // false: the sheet stays open behind the main sheet
     bool closeDiscards = false; // closing its window discards the sheet and its values
+    bool staleOnOpen = false;   // its figures come from other sheets: out of date at each opening
     records::Controls startUp; // a new sheet's controls
 
     // A file's controls completed with the start-up values, or why they do not fit.

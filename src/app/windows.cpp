@@ -78,6 +78,8 @@ void Windows::opened(const sheetlist::Sheet &sheet)
     const sheetlist::Sheets all = sheets();
     present(window);
     sheet.open(all, *window);
+    if (sheet.staleOnOpen) // the main or deductions sheet may have changed since
+        window->setGuardsEnabled(false);
     if (QWidget *box = window->control(sheet.focusOnOpen))
         box->setFocus();
 }

@@ -16,6 +16,8 @@ private slots:
     void refusedFiles();
     void limits_data();
     void limits();
+    void panOfOlderReturns_data();
+    void panOfOlderReturns();
     void failedSaves();
     void whereTheDialogsStart();
     void changedReturnAtTheEnd_data();
@@ -124,6 +126,23 @@ void tst_returns::limits()
     const QStringList told = takeMessages();
     QVERIFY2(why.isEmpty() ? told.isEmpty() : told.size() == 1 && told[0].contains(why), qPrintable(told.join('|')));
     QCOMPARE(main->txtname->text().size(), why.isEmpty() ? (what == "text" ? n : 1) : 0);
+}
+
+void tst_returns::panOfOlderReturns_data()
+{
+    // The main sheet in the file and the relief sheet's PAN; the PAN the main sheet then shows.
+    testsupport::table(R"(
+        relief sheet's only | "txtname": "R. Old"    | ABCPS1234K | ABCPS1234K
+        both                | "txtpan": "BCDPG2345L" | CDEPR3456M | BCDPG2345L
+    )");
+}
+
+void tst_returns::panOfOlderReturns()
+{
+    const auto [mainSheet, reliefPan, shown] = testsupport::cells<3>();
+    run->document.openFile(testsupport::write(m_temp.filePath("older.morvel"), QStringLiteral(R"({"format": "morvel-return", "version": 1,
+        "year": "2014-15", "sheets": {"frmmain": {%1}, "frmrel89": {"txtpan": "%2"}}})").arg(mainSheet, reliefPan).toUtf8()));
+    QCOMPARE(main->txtpan->text(), shown);
 }
 
 void tst_returns::failedSaves()
