@@ -3,11 +3,17 @@
 
 #include <QString>
 
+class QIcon;
+
 namespace branding {
 
 QString authorCredit();   // "name, affiliation"
 QString department();
 QString homePage();
 QString contactEmail();
+
+// The program's icon: the bitmaps rendered from its SVG at build time, or, in a build
+// without them, the SVG itself.
+QIcon icon();
 
 } // namespace branding

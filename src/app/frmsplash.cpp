@@ -30,7 +30,7 @@ frmSplash::frmSplash(App &app, QWidget *parent)
 
     Picture1 = new QLabel(Frame1);
     Picture1->setObjectName(QStringLiteral("Picture1"));
-    Picture1->setPixmap(QIcon(QStringLiteral(":/morvel/morvel.svg")).pixmap(96, 96));
+    Picture1->setPixmap(branding::icon().pixmap(96, 96));
 
     lblProductName = new QLabel(QStringLiteral("Morvel"), Frame1);
     lblProductName->setObjectName(QStringLiteral("lblProductName"));

@@ -4,13 +4,13 @@
 //                                 each return's statements and Form 16 as PDF files in DIR, with
 //                                 the office register, no window
 #include "app/batch.h"
+#include "app/branding.h"
 #include "app/app.h"
 #include "app/frmsplash.h"
 
 #include <QApplication>
 #include <QCommandLineParser>
 #include <QFileInfo>
-#include <QIcon>
 #include <QTextStream>
 #include <cstring>
 #include <memory>
@@ -33,7 +33,7 @@ int main(int argc, char *argv[])
     QGuiApplication &app = *application;
     QGuiApplication::setApplicationName(QStringLiteral("Morvel"));
     QGuiApplication::setApplicationVersion(QStringLiteral(MORVEL_VERSION));
-    QGuiApplication::setWindowIcon(QIcon(QStringLiteral(":/morvel/morvel.svg")));
+    QGuiApplication::setWindowIcon(branding::icon());
 
     QCommandLineParser parser;
     parser.setApplicationDescription(QStringLiteral("Income tax of a central government employee, 2014-15."));

@@ -80,6 +80,18 @@ const QLocale &programFormat()
 
 double readAmount(const QString &text)
 {
+    // Most amounts are whole rupees as the program writes them: read those at once. Fifteen
+    // digits at most, so that the value is the exact double strtod would give.
+    if (const qsizetype n = text.size(); n > 0 && n <= 16) {
+        const bool sign = text.at(0) == u'-' || text.at(0) == u'+';
+        qint64 whole = 0;
+        qsizetype i = sign ? 1 : 0;
+        for (; i < n && isAsciiDigit(text.at(i).unicode()); ++i)
+            whole = whole * 10 + (text.at(i).unicode() - u'0');
+        if (i == n && n - (sign ? 1 : 0) > 0 && n - (sign ? 1 : 0) <= 15)
+            return text.at(0) == u'-' ? -double(whole) : double(whole);
+    }
+
     QString compact;
     compact.reserve(text.size());
     for (const QChar c : text) {
@@ -152,6 +164,9 @@ QString numberText(double value)
 {
     if (value == 0)
         return QStringLiteral("0"); // also for -0, which is no amount of its own
+    // A whole amount below 1E+15 has at most fifteen digits: its text is the integer's.
+    if (std::abs(value) < 1e15 && value == std::trunc(value))
+        return QString::number(qint64(value));
     QString text = QString::number(value, 'g', 15);
     const qsizetype e = text.indexOf(u'e');
     if (e >= 0)

@@ -18,13 +18,18 @@ bool writeAmount(QString &box, double value)
     return true;
 }
 
+Said tooLarge(const QString &what)
+{
+    return { QStringLiteral("The %1 could not be worked out: the amounts are too large. Calculation stopped there.")
+                 .arg(what),
+        QString() };
+}
+
 std::optional<Said> writeResult(QString &box, double value, const QString &what)
 {
     if (writeAmount(box, value))
         return std::nullopt;
-    return Said { QStringLiteral("The %1 could not be worked out: the amounts are too large. Calculation stopped there.")
-                      .arg(what),
-        QString() };
+    return tooLarge(what);
 }
 
 std::optional<double> readTyped(const QString &text, const QString &name, const QString &caption, Said &refusal,
@@ -32,10 +37,15 @@ std::optional<double> readTyped(const QString &text, const QString &name, const 
 {
     if (const std::optional<double> value = fields::readStrict(text, locale))
         return value;
-    refusal = { QStringLiteral("The box \"%1\" holds \"%2\", which is not a number. Please correct it and calculate again.")
-                    .arg(caption.trimmed(), text),
-        name };
+    refusal = notANumber(text, name, caption);
     return std::nullopt;
+}
+
+Said notANumber(const QString &text, const QString &name, const QString &caption)
+{
+    return { QStringLiteral("The box \"%1\" holds \"%2\", which is not a number. Please correct it and calculate again.")
+                 .arg(caption.trimmed(), text),
+        name };
 }
 
 } // namespace records

@@ -17,6 +17,21 @@ bool writeAmount(QString &box, double value);
 // which step (`what`, e.g. "gross total income") could not be worked out.
 std::optional<Said> writeResult(QString &box, double value, const QString &what);
 
+// What the user is told when a result is too large to work out.
+Said tooLarge(const QString &what);
+
+// As writeResult, with `what()` put together only when it is told: Calculate writes many
+// results, and almost always every one of them stands.
+template <class What> std::optional<Said> writeResultOf(QString &box, double value, What &&what)
+{
+    if (writeAmount(box, value))
+        return std::nullopt;
+    return tooLarge(what());
+}
+
+// What the user is told of a typed box whose text is not a number.
+Said notANumber(const QString &text, const QString &name, const QString &caption);
+
 // Strict reading of a typed box in the user's number format; when its text is not a number as
 // a whole, what the user is told, naming the box by its caption and by its control `name`.
 std::optional<double> readTyped(const QString &text, const QString &name, const QString &caption, Said &refusal,

@@ -33,24 +33,23 @@ std::optional<Said> workOut(ReliefRecord &r, const QLocale &locale, relief89::Re
     std::array<relief89::YearRow, kYears> years {};
     int firstArrears = -1;
     for (int i = 0; i < kYears; ++i) {
+        // The names and captions are put together only for a refusal: nine years are read.
         const struct
         {
             const QString &text;
             const char *array;
-            QString caption;
+            QString (*caption)(int row);
             double relief89::YearRow::*member;
-        } boxes[] = { { r.txtti[i], "txtti", totalIncomeCaption(i), &relief89::YearRow::totalIncome },
-            { r.txtarr[i], "txtarr", arrearsCaption(i), &relief89::YearRow::arrears } };
+        } boxes[] = { { r.txtti[i], "txtti", totalIncomeCaption, &relief89::YearRow::totalIncome },
+            { r.txtarr[i], "txtarr", arrearsCaption, &relief89::YearRow::arrears } };
         for (const auto &box : boxes) {
-            const QString name = fields::elementName(box.array, i);
-            Said refusal;
-            const std::optional<double> value = readTyped(box.text, name, box.caption, refusal, locale);
+            const std::optional<double> value = fields::readStrict(box.text, locale);
             if (!value)
-                return refusal;
+                return notANumber(box.text, fields::elementName(box.array, i), box.caption(i));
             if (*value < 0)
-                return Said { QStringLiteral("The box \"%1\" holds \"%2\", which is below 0.").arg(box.caption, box.text)
+                return Said { QStringLiteral("The box \"%1\" holds \"%2\", which is below 0.").arg(box.caption(i), box.text)
                         + again,
-                    name };
+                    fields::elementName(box.array, i) };
             years[i].*box.member = *value;
         }
         if (years[i].arrears != 0 && firstArrears < 0)
@@ -128,7 +127,7 @@ std::optional<Said> calculate(ReliefRecord &r, const QLocale &locale)
             { &r.txttax1[line.row], line.taxOnIncome }, { &r.txttax2[line.row], line.taxOnIncreased },
             { &r.txtdiff[line.row], line.difference } };
         for (const auto &[cell, value] : cells)
-            if (auto said = writeResult(*cell, value, QStringLiteral("tax of %1").arg(relief89::yearName(line.row))))
+            if (auto said = writeResultOf(*cell, value, [&] { return QStringLiteral("tax of %1").arg(relief89::yearName(line.row)); }))
                 return said;
     }
     const std::pair<QString *, double> items[] = { { &r.txtexcl, relief.excluding }, { &r.txtarrtot, relief.arrears },

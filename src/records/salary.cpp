@@ -34,23 +34,23 @@ std::optional<Said> calculate(SalaryRecord &r)
     if (r.chkinc) {
         const double raise = pay::increment(basic(pay::kJuneRow), grade(pay::kJuneRow));
         QString july;
-        if (auto said = writeResult(july, basic(pay::kJuneRow) + raise,
-                QStringLiteral("increment of %1").arg(month(pay::kFirstJulyRow))))
+        if (auto said = writeResultOf(july, basic(pay::kJuneRow) + raise,
+                [&] { return QStringLiteral("increment of %1").arg(month(pay::kFirstJulyRow)); }))
             return said;
         // The copy-down carries July's basic pay on to February.
         writePayCell(r.txtbp, pay::kFirstJulyRow, july);
     }
 
     for (int i = 0; i < kRows; ++i) {
-        if (auto said = writeResult(r.txtda[i], pay::dearnessAllowance(pay::periodOfRow(i), basic(i), grade(i)),
-                QStringLiteral("dearness allowance of %1").arg(month(i))))
+        if (auto said = writeResultOf(r.txtda[i], pay::dearnessAllowance(pay::periodOfRow(i), basic(i), grade(i)),
+                [&] { return QStringLiteral("dearness allowance of %1").arg(month(i)); }))
             return said;
     }
 
     if (const auto cls = pay::hraClassFromText(r.cboclass1)) {
         for (int i = pay::kFirstCurrentRow; i < kRows; ++i) {
-            if (auto said = writeResult(r.txthra[i], pay::houseRentAllowance(*cls, basic(i), grade(i)),
-                    QStringLiteral("house rent allowance of %1").arg(month(i))))
+            if (auto said = writeResultOf(r.txthra[i], pay::houseRentAllowance(*cls, basic(i), grade(i)),
+                [&] { return QStringLiteral("house rent allowance of %1").arg(month(i)); }))
                 return said;
         }
     }
@@ -73,8 +73,8 @@ std::optional<Said> calculate(SalaryRecord &r)
             const double contribution = pay::periodOfRow(i) == Period::Arrears
                 ? pay::pensionContributionArrears(dearness)
                 : pay::pensionContribution(basic(i), grade(i), dearness);
-            if (auto said = writeResult(r.txtmgc[i], contribution,
-                    QStringLiteral("pension contribution of %1").arg(month(i))))
+            if (auto said = writeResultOf(r.txtmgc[i], contribution,
+                [&] { return QStringLiteral("pension contribution of %1").arg(month(i)); }))
                 return said;
         }
     } else if (r.cbonps == u"N") {
@@ -88,7 +88,8 @@ std::optional<Said> calculate(SalaryRecord &r)
         else
             total = readAmount(r.txtbp[i]) + readAmount(r.txtgp[i]) + readAmount(r.txtda[i]) + readAmount(r.txthra[i])
                 + readAmount(r.txttpa2[i]) + readAmount(r.txtmgc[i]);
-        if (auto said = writeResult(r.txtttl[i], total, QStringLiteral("total of %1").arg(month(i))))
+        if (auto said = writeResultOf(r.txtttl[i], total,
+                [&] { return QStringLiteral("total of %1").arg(month(i)); }))
             return said;
     }
 

@@ -174,7 +174,8 @@ FAULTS = [
           "        records::fill(record, name, controls);\n        window.showRecord(record, false);\n",
           "        records::fill(record, name, controls);\n        window.showRecord(record, true);\n"),
     Fault("app/open-leaves-print-on", "src/app/windows.cpp",
-          "        window->setGuardsEnabled(false);\n", ""),
+          "        entry.show(*window, *values);\n        window->setGuardsEnabled(false);\n",
+          "        entry.show(*window, *values);\n"),
     # A shown record's enabled states follow in the sheet base now: only when shown reacting.
     Fault("app/open-ignores-occupancy", "src/fields/sheetwindow.h",
           "    Record::visit(record, writer);\n    recordShown();\n",
@@ -336,7 +337,7 @@ FAULTS = [
           "const QDate kLastDayOf201415(2015, 3, 31);", "const QDate kLastDayOf201415(2015, 3, 30);"),
     Fault("relief/limit-arrears-up-to-the-income", "src/records/relief.cpp",
           "if (arrears > netTaxableIncome)\n", "if (arrears >= netTaxableIncome)\n"),
-    Fault("relief/limit-pan-eleven-characters", "src/sheets/relief/reliefsheet.cpp",
+    Fault("relief/limit-pan-eleven-characters", "src/fields/amountfield.cpp",
           "return input.size() <= 10 ? Acceptable : Invalid;", "return input.size() <= 11 ? Acceptable : Invalid;"),
     Fault("relief/limit-age-on-2-april", "src/rules/relief89.cpp",
           "(birth.month() == 4 && birth.day() > 1)", "(birth.month() == 4 && birth.day() > 2)"),
@@ -363,6 +364,31 @@ FAULTS = [
           "(\"cmdcalhr\", \"txtRP\", \"txtos\")", "(\"cmdcalhr\", \"txtRP\", \"cmdcalhp\")"),
     Fault("house/back-focus-elsewhere", "src/app/sheetlist.cpp",
           "(\"cmdcalhp\", \"\", \"cmdcalded80\")", "(\"cmdcalhp\", \"\", \"txtrel89\")"),
+]
+
+
+# --- Form 16 Part B and the office's batch
+FAULTS += [
+    Fault("form16/ccd2-inside-the-ceiling", "src/records/form16.cpp",
+          "return writeResult(f.txt9ccd2d, readAmount(f.txt9ccd2g), what);",
+          "return writeResult(f.txt9ccd2d, withinCeiling(readAmount(f.txt9ccd2g), left), what);"),
+    Fault("form16/surcharge-after-relief-89", "src/records/form16.cpp",
+          "const double taxAfterRebate = tax::netTax(readAmount(f.txt12a), readAmount(f.txt12b), 0);",
+          "const double taxAfterRebate = tax::netTax(readAmount(f.txt12a), readAmount(f.txt12b), readAmount(main.txtrel89));"),
+    Fault("form16/tan-in-small-letters", "src/records/form16.cpp",
+          "QStringLiteral(\"^[A-Z]{4}[0-9]{5}[A-Z]$\")", "QStringLiteral(\"^[A-Za-z]{4}[0-9]{5}[A-Z]$\")"),
+    Fault("form16/second-tuition-left-out", "src/records/form16.cpp",
+          "readAmount(d.txttf1) + readAmount(d.txttf2)", "readAmount(d.txttf1)"),
+    Fault("form16/print-on-at-opening", "src/app/sheetlist.cpp",
+          "    form16.staleOnOpen = true;\n", ""),
+    Fault("form16/office-not-remembered", "src/app/sheetlist.cpp",
+          "    form16.worked = office::remember;\n", ""),
+    Fault("batch/office-not-applied", "src/app/batch.cpp",
+          "        office::apply(*office, sheets[\"frmf16\"]);\n", ""),
+    Fault("batch/register-total-of-the-next-column", "src/app/batch.cpp",
+          "total += fields::readAmount(row[column]);", "total += fields::readAmount(row[std::min(column + 1, int(row.size()) - 1)]);"),
+    Fault("batch/csv-quotes-not-doubled", "src/app/batch.cpp",
+          "text.replace(QLatin1String(\"\\\"\"), QLatin1String(\"\\\"\\\"\"))", "text"),
 ]
 
 
