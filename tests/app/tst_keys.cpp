@@ -53,11 +53,7 @@ void tst_keys::altKeys_data()
 {
     // A sheet, its box with the keyboard, and the access key that follows Calculate there.
     testsupport::table(R"(
-        main: name             | frmmain  | txtname   | P
-        salary: basic pay      | Form1    | txtbp(0)  | P
         salary: HRA class      | Form1    | cboclass1 | B
-        HRA: rent              | Form2    | txtRP     | B
-        house: rental value    | Form4    | txtarv    | B
         deductions: mediclaim  | frmreb88 | txt80d    | B
         relief: total income   | frmrel89 | txtti(7)  | B
         relief: address        | frmrel89 | txtaddr   | P

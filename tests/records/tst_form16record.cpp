@@ -4,37 +4,9 @@
 #include "records/form16.h"
 #include "support/testsupport.h"
 
+using namespace testsupport;
+
 namespace {
-
-// A text of a table: "~" stands for a blank, and '' for an emptied box.
-QString text(QString cell)
-{
-    return cell == u"''" ? QString() : cell.replace('~', ' ');
-}
-
-// "name=text" pairs put on a record as a file would.
-template <class R> void put(R &record, const QString &entries)
-{
-    records::Controls controls;
-    for (const QString &pair : entries.split(' ', Qt::SkipEmptyParts))
-        controls.insert(pair.section('=', 0, 0), text(pair.section('=', 1)));
-    const std::optional<QString> why = records::fill(record, "test", controls);
-    QVERIFY2(!why, qPrintable(why.value_or(QString())));
-}
-
-template <class R> QString shown(const R &record, const QString &names)
-{
-    const records::Controls controls = records::controlsOf(record);
-    QStringList out;
-    for (const QString &name : names.split(' ', Qt::SkipEmptyParts))
-        out << controls.value(name, "<none>");
-    return out.join(' ');
-}
-
-QString told(const std::optional<records::Said> &said)
-{
-    return said ? said->message + " @" + said->box : QString();
-}
 
 // The names of a column of row 9 (A): the 80C lines, then 80CCC, 80CCD(1) and 80CCD(2).
 QString savingsColumn(const char *lines, const char *ccc, const char *ccd1, const char *ccd2)
@@ -52,14 +24,7 @@ const QString kRow9B = "txt9ccfg txt9ccfq txt9ccfd txt9dg txt9dq txt9dd txt9gg t
 const QString kRows10To16 = "txt10 txt11 txt12a txt12b txt12c txt12 txt13 txt14 txt15 txt16";
 
 // An office's typed boxes that pass; each refusal row spoils one.
-records::Form16Record typedForm()
-{
-    records::Form16Record f;
-    f.txtemployer = "Pay and Accounts Office";
-    f.txtdedpan = records::kNoDeductorPan;
-    f.txttan = "DELP12345A";
-    return f;
-}
+const QString kOffice = "txtemployer=Pay~and~Accounts~Office txtdedpan=PANNOTREQD txttan=DELP12345A";
 
 } // namespace
 
@@ -67,27 +32,13 @@ class tst_Form16Record : public QObject
 {
     Q_OBJECT
 private slots:
-    void initTestCase();
-    void cleanupTestCase();
+    // Typed boxes are read in the user's number format: the tables are written in C's.
+    void initTestCase() { QLocale::setDefault(QLocale::c()); }
     void rows_data();
     void rows();
     void refusals_data();
     void refusals();
-
-private:
-    QLocale desktop;
 };
-
-void tst_Form16Record::initTestCase()
-{
-    desktop = QLocale();
-    QLocale::setDefault(QLocale::c());
-}
-
-void tst_Form16Record::cleanupTestCase()
-{
-    QLocale::setDefault(desktop);
-}
 
 void tst_Form16Record::rows_data()
 {
@@ -100,7 +51,6 @@ void tst_Form16Record::rows_data()
         surcharge, marginal, 89   | Below 60     | txtgs=10345000 txttp=9600 txthra=60000 txtos=12356 txthp=-100000 txtrel89=50000 | txtgpf=140000 txttf2=12000 txt80ccdgc=20000 | 10345000 0 0 10345000 9600 60000 69600 10275400 0 0 0 10275400 -100000 12356 10187756 | 140000 0 0 0 0 0 0 12000 0 0 0 0 20000 | 140000 0 0 0 0 0 0 10000 0 0 0 0 20000 | 0 0 0 0 0 0 0 0 0 0 0 0 | 170000 10017760 2830328 0 12432 2842760 85283 2928043 51500 2876543
         surcharge in full, 89     | Below 60     | txtgs=11100000 txttp=9600 txthra=90400 txtos=45000 txthp=-15000 txtrel89=40000 | txtppf=20000 txt80ccc=10000 | 11100000 0 0 11100000 9600 90400 100000 11000000 0 0 0 11000000 -15000 45000 11030000 | 0 0 0 0 20000 0 0 0 0 0 10000 0 0 | 0 0 0 0 20000 0 0 0 0 0 10000 0 0 | 0 0 0 0 0 0 0 0 0 0 0 0 | 30000 11000000 3125000 0 312500 3437500 103125 3540625 45320 3495305
         80CCD(1) cut last         | Below 60     | txtgs=700000 txttp=9600 txthra=40400 txtos=8000 | txtgpf=60000 txtlic=40000 txtppf=20000 txt80ccc=15000 txt80ccdec=25000 txt80ccdgc=14000 | 700000 0 0 700000 9600 40400 50000 650000 0 0 0 650000 0 8000 658000 | 60000 0 0 40000 20000 0 0 0 0 0 15000 25000 14000 | 60000 0 0 40000 20000 0 0 0 0 0 15000 15000 14000 | 0 0 0 0 0 0 0 0 0 0 0 0 | 164000 494000 24400 2000 0 22400 672 23072 0 23072
-        relief u/s 89             | Below 60     | txtgs=915600 txttp=9600 txthra=6000 txtrel89=10000 | txtlic=30000 txtnsc=20000 | 915600 0 0 915600 9600 6000 15600 900000 0 0 0 900000 0 0 900000 | 0 0 0 30000 0 20000 0 0 0 0 0 0 0 | 0 0 0 30000 0 20000 0 0 0 0 0 0 0 | 0 0 0 0 0 0 0 0 0 0 0 0 | 50000 850000 95000 0 0 95000 2850 97850 10300 87550
     )");
 }
 
@@ -113,11 +63,9 @@ void tst_Form16Record::rows()
     records::DeductionsRecord deductions;
     put(deductions, deductionBoxes);
     // As the program goes: the deductions sheet's Calculate and Back, then the main sheet's.
-    QCOMPARE(told(records::calculate(deductions)), QString());
-    QCOMPARE(told(records::handBack(deductions, main)), QString());
-    QCOMPARE(told(records::calculate(main)), QString());
-
-    records::Form16Record f = typedForm();
+    QVERIFY(!records::calculate(deductions) && !records::handBack(deductions, main) && !records::calculate(main));
+    records::Form16Record f;
+    put(f, kOffice);
     QCOMPARE(told(records::calculate(f, main, deductions)), QString());
     QCOMPARE(shown(f, "txtname txtpan"), "R. K. Sharma ABCPS1234K");
     QCOMPARE(shown(f, kRows1To8), rows1To8);
@@ -125,13 +73,6 @@ void tst_Form16Record::rows()
     QCOMPARE(shown(f, kDeductible), deductible);
     QCOMPARE(shown(f, kRow9B), row9B);
     QCOMPARE(shown(f, kRows10To16), rows10To16);
-
-    // The form agrees with the sheets it was drawn from.
-    QCOMPARE(shown(f, "txt2 txt3 txt8 txt10 txt11 txt16"), shown(main, "txtexall txtnsal txtgti txtded80 txtnti txtttax"));
-    double savings = 0;
-    for (const QString &amount : shown(f, kDeductible).split(' '))
-        savings += fields::readAmount(amount);
-    QCOMPARE(fields::numberText(savings), deductions.txttot1);
 }
 
 void tst_Form16Record::refusals_data()
@@ -157,7 +98,6 @@ void tst_Form16Record::refusals_data()
         from not a day            | ABCPS1234K | txtfrom=31/04/2014 txtto=x               | txtfrom   | The box "Period from" holds "31/04/2014", which is not a date (dd/mm/yyyy). Please correct it and calculate again.
         to not a date             | ABCPS1234K | txtto=2015-03-31 txtfrom=01/04/2013      | txtto     | The box "Period to" holds "2015-03-31", which is not a date
         backwards                 | ABCPS1234K | txtto=31/03/2014                         | txtfrom   | The period with the employer, 01/04/2014 to 31/03/2014, runs backwards. Please correct it and calculate again.
-        backwards in the year     | ABCPS1234K | txtfrom=01/10/2014 txtto=30/09/2014      | txtfrom   | The period with the employer, 01/10/2014 to 30/09/2014, runs backwards.
         from a year early         | ABCPS1234K | txtfrom=01/04/2013 txtdate=x             | txtfrom   | The box "Period from" holds "01/04/2013", which is outside the year 01/04/2014 to 31/03/2015. Please correct it and calculate again.
         to after the year         | ABCPS1234K | txtto=01/04/2015                         | txtto     | The box "Period to" holds "01/04/2015", which is outside the year
         date not a day            | ABCPS1234K | txtdate=29/02/2015                       | txtdate   | The box "Date" holds "29/02/2015", which is not a date (dd/mm/yyyy).
@@ -168,12 +108,11 @@ void tst_Form16Record::refusals()
 {
     const auto [pan, typed, box, message] = testsupport::cells<4>();
     records::MainRecord main;
-    put(main, "txtgs=900000 txtname=R.~K.~Sharma txtpan=" + text(pan));
+    put(main, "txtgs=900000 txtname=R.~K.~Sharma txtpan=" + pan);
     QCOMPARE(told(records::calculate(main)), QString());
     records::DeductionsRecord deductions;
-    records::Form16Record f = typedForm();
-    put(f, typed);
-    f.txt1a = f.txt16 = "-9"; // what a refusal leaves alone
+    records::Form16Record f;
+    put(f, kOffice + " txt1a=-9 txt16=-9 " + typed); // what a refusal leaves alone: -9
     const QString said = told(records::calculate(f, main, deductions));
     if (box == u"''") {
         QCOMPARE(said, QString());

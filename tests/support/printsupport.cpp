@@ -43,8 +43,7 @@ CupsSandbox::CupsSandbox(const QString &dir)
 bool CupsSandbox::start(const QString &mode)
 {
     stop();
-    for (const QString &job : jobs())
-        QFile::remove(job);
+    QDir(m_dir + "/out").removeRecursively(); // the jobs of an earlier start
     for (const char *sub : { "conf", "bin/backend", "spool/tmp", "cache", "state", "log", "out" })
         QDir().mkpath(m_dir + '/' + sub);
     ::chmod(qPrintable(m_dir + "/spool/tmp"), 01770);
@@ -103,10 +102,8 @@ QStringList listing(const print::RecordingPage &page)
     const auto &ops = page.operations;
     for (qsizetype i = 0; i < ops.size(); ++i) {
         const auto &op = ops[i];
-        if (op.kind == Kind::Landscape || op.kind == Kind::End)
-            lines << (op.kind == Kind::End ? "end" : "landscape");
-        if (op.kind == Kind::NewPage)
-            lines << "new page";
+        if (op.kind == Kind::Landscape || op.kind == Kind::End || op.kind == Kind::NewPage)
+            lines << (op.kind == Kind::End ? "end" : op.kind == Kind::NewPage ? "new page" : "landscape");
         if (op.kind == Kind::Line)
             lines << QStringLiteral("line %1 %2 %3 %4").arg(n(op.x), n(op.y), n(op.x2), n(op.y2));
         if (op.kind != Kind::Text)
@@ -146,9 +143,8 @@ QStringList pdfDiffers(const QString &pdfFile, const QStringList &listing)
     QList<QRegularExpressionMatch> pages, words; // pages, then each word's box and text
     for (auto p = QRegularExpression(R"re(<page width="([\d.]+)" height="([\d.]+)">)re").globalMatch(html); p.hasNext();)
         pages << p.next();
-    for (auto w = QRegularExpression(R"re(<word xMin="([\d.]+)" yMin="([\d.]+)" xMax="([\d.]+)" yMax="[\d.]+">([^<]*)<)re")
-                      .globalMatch(html);
-         w.hasNext();)
+    const QRegularExpression word(R"re(<word xMin="([\d.]+)" yMin="([\d.]+)" xMax="([\d.]+)" yMax="[\d.]+">([^<]*)<)re");
+    for (auto w = word.globalMatch(html); w.hasNext();)
         words << w.next();
     if (pages.size() != 1)
         return { QStringLiteral("%1 pages in %2").arg(pages.size()).arg(pdfFile) };

@@ -3,14 +3,18 @@
 #include <QAbstractButton>
 #include <QSettings>
 #include <QStandardPaths>
+#include <QTemporaryDir>
 
 namespace testsupport {
 
 void SheetTest::init()
 {
     fields::setMessageHandler([this](QWidget *, const QString &text) { m_messages << text; });
-    // The program's settings of the tests' own, empty for every test.
+    // The program's settings of the tests' own, empty for every test: of this process alone,
+    // which another test run side by side does not clear.
     QStandardPaths::setTestModeEnabled(true);
+    static const QTemporaryDir settings;
+    QSettings::setPath(QSettings::IniFormat, QSettings::UserScope, settings.path());
     QSettings(QSettings::IniFormat, QSettings::UserScope, "Morvel", "Morvel").clear();
     run = std::make_unique<App>();
     ended = 0;
@@ -57,10 +61,9 @@ void table(const char *rows)
 
 void type(QWidget *box, const QString &text)
 {
-    if (auto *combo = qobject_cast<QComboBox *>(box))
-        box = combo->lineEdit();
-    box->setFocus();
-    auto *edit = qobject_cast<QLineEdit *>(box);
+    auto *combo = qobject_cast<QComboBox *>(box);
+    QLineEdit *edit = combo ? combo->lineEdit() : qobject_cast<QLineEdit *>(box);
+    edit->setFocus();
     edit->selectAll();
     if (text.isEmpty())
         QTest::keyClick(edit, Qt::Key_Backspace);
@@ -95,6 +98,21 @@ QString write(const QString &path, const QByteArray &bytes)
     if (!file.open(QIODevice::WriteOnly) || file.write(bytes) != bytes.size())
         QTest::qFail(qPrintable("cannot write " + path), __FILE__, __LINE__);
     return path;
+}
+
+records::Controls pairs(const QString &entries)
+{
+    records::Controls controls;
+    for (const QString &pair : entries.split(' ', Qt::SkipEmptyParts)) {
+        const QString text = pair.section('=', 1);
+        controls.insert(pair.section('=', 0, 0), text == u"''" ? QString() : QString(text).replace('~', ' '));
+    }
+    return controls;
+}
+
+QString told(const std::optional<records::Said> &said)
+{
+    return said ? said->message + " @" + said->box : QString();
 }
 
 } // namespace testsupport

@@ -4,6 +4,7 @@
 
 #include "app/app.h"
 #include "fields/messages.h"
+#include "records/record.h"
 #include "sheets/deductions/deductionssheet.h"
 #include "sheets/house/housesheet.h"
 #include "sheets/hra/hrasheet.h"
@@ -75,5 +76,31 @@ void fill(const QWidget *sheet, const QString &boxes, const QString &texts);
 QString shown(const QWidget *sheet, const QString &boxes);
 // Writes a file; its name.
 QString write(const QString &path, const QByteArray &bytes);
+
+// Records with no window. "name=text" pairs, "~" standing for a blank and '' for an emptied box.
+records::Controls pairs(const QString &entries);
+// Puts them on a record as a file does; the test fails when they are refused.
+template <class R> void put(R &record, const QString &entries)
+{
+    const std::optional<QString> why = records::fill(record, "test", pairs(entries));
+    QVERIFY2(!why, qPrintable(why.value_or(QString())));
+}
+// The texts a record shows for the blank-separated names, joined by blanks.
+template <class R> requires(!std::is_pointer_v<R>) QString shown(const R &record, const QString &names)
+{
+    const records::Controls controls = records::controlsOf(record);
+    QStringList out;
+    for (const QString &name : names.split(' ', Qt::SkipEmptyParts))
+        out << controls.value(name, "<none>");
+    return out.join(' ');
+}
+// Compares what a record shows with "name=text" pairs.
+template <class R> void compareShown(const R &record, const QString &entries)
+{
+    const records::Controls expected = pairs(entries);
+    QCOMPARE(shown(record, expected.keys().join(' ')), expected.values().join(' '));
+}
+// What the user is told and, after "@", the box the keyboard goes to; empty: nothing.
+QString told(const std::optional<records::Said> &said);
 
 } // namespace testsupport

@@ -1,6 +1,5 @@
-// The HRA exemption sheet's window: Calculate reading every box, the refusal of a text that
-// is not a number, and the pay totals it takes on opening and the exemption its Back hands back.
-#include "fields/amountfield.h"
+// The HRA exemption sheet's window: Calculate reading every box, and the refusal of a text that
+// is not a number. (The pay totals it takes on opening and its Back: tst_statements, typed.)
 #include "support/testsupport.h"
 
 class tst_HraSheet : public testsupport::SheetTest
@@ -9,7 +8,6 @@ class tst_HraSheet : public testsupport::SheetTest
 private slots:
     void calculate_data();
     void calculate();
-    void openAndBack();
 };
 
 void tst_HraSheet::calculate_data()
@@ -39,23 +37,6 @@ void tst_HraSheet::calculate()
         QCOMPARE(testsupport::shown(hra, "txtns txthrx"), computed);
         QVERIFY(sheet<HraSheet>()->cmdback->isEnabled());
     }
-}
-
-void tst_HraSheet::openAndBack()
-{
-    // The salary sheet's pay totals, as its Back leaves them in the main sheet.
-    for (const auto &[box, text] : { std::pair { main->txtbp, "180000" }, { main->txtnpa, "28800" },
-             { main->txtda, "222024" }, { main->txthrr, "62640" } })
-        fields::writeText(box, text);
-    auto *hra = static_cast<HraSheet *>(openSheet("Form2"));
-    QVERIFY(hra && hra->txtRP->hasFocus());
-    QCOMPARE(testsupport::shown(hra, "txtbp txtnpa txtda txthra"), "180000 28800 222024 62640");
-    QTest::keyClicks(hra->txtRP, "100000");
-    QTest::keyClick(hra->txtRP, Qt::Key_C, Qt::AltModifier);
-    QTest::keyClick(hra->txtRP, Qt::Key_B, Qt::AltModifier);
-    QVERIFY(QTest::qWaitForWindowActive(main) && !hra->isVisible());
-    QCOMPARE(main->txthra->text(), "56918"); // the rent beyond a tenth of 430824
-    QVERIFY(main->txtos->hasFocus());
 }
 
 QTEST_MAIN(tst_HraSheet)

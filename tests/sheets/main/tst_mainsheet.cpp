@@ -1,5 +1,5 @@
 // The main sheet's window: Calculate reading every box and showing every result, the Print
-// guard, a result too large to work out, and what the deductions' "Calc." writes.
+// guard, and a result too large to work out.
 #include "fields/amountfield.h"
 #include "support/testsupport.h"
 
@@ -14,7 +14,6 @@ private slots:
     void calculate();
     void printGuard_data();
     void printGuard();
-    void deductionsButtonOverwritesPensionFields();
 };
 
 void tst_MainSheet::calculate_data()
@@ -68,16 +67,6 @@ void tst_MainSheet::printGuard()
         how == "typed" ? type(box, text) : fields::writeText(box, text);
         QVERIFY2(main->cmdprint->isEnabled() == (print == "on"), qPrintable(name));
     }
-}
-
-void tst_MainSheet::deductionsButtonOverwritesPensionFields()
-{
-    fields::writeText(main->txtmgc, "43084");
-    press(main->cmdcalded80);
-    type(sheet<DeductionsSheet>()->txt80ccdec, "5");
-    type(sheet<DeductionsSheet>()->txt80ccdgc, "6");
-    press(main->cmdcalded80);
-    QCOMPARE(testsupport::shown(sheet<DeductionsSheet>(), "txt80ccdec txt80ccdgc"), "43084 43084");
 }
 
 QTEST_MAIN(tst_MainSheet)

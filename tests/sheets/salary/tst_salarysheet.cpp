@@ -52,10 +52,9 @@ void tst_SalarySheet::calculateAndBack()
         "180000 28800 222024 41760 19808 43084 535476 535539");
     QVERIFY(salary->cmdprn->isEnabled());
 
+    // Back: it stays open behind. (What goes back, and the keyboard then: tst_statements, typed.)
     QTest::keyClick(salary->cmdcal, Qt::Key_B, Qt::AltModifier);
-    QVERIFY(QTest::qWaitForWindowActive(main));
-    QCOMPARE(shown(main, "txtgs txtmgc"), "535539 43084");
-    QVERIFY(main->cmdcalhr->hasFocus() && salary->isVisible()); // it stays open behind
+    QVERIFY(QTest::qWaitForWindowActive(main) && salary->isVisible());
 }
 
 void tst_SalarySheet::overflowLeavesNothingToPrint()
