@@ -192,7 +192,7 @@ FAULTS = [
     Fault("app/batch-namesake-prints-over", "src/app/batch.cpp",
           "!earlier.isEmpty() && earlier != self", "false"),
     Fault("app/batch-tells-stale-salary", "src/app/batch.cpp",
-          "written.join(' ')", "QDir::toNativeSeparators(taxPdf) << (QFile::exists(name + \"-salary.pdf\") ? \" \" + QDir::toNativeSeparators(name + \"-salary.pdf\") : QString())"),
+          "written.join(' ')", "QDir::toNativeSeparators(name + \"-tax.pdf\") << (QFile::exists(name + \"-salary.pdf\") ? \" \" + QDir::toNativeSeparators(name + \"-salary.pdf\") : QString())"),
     Fault("fields/access-key-animated", "src/fields/labels.cpp",
           "            click();\n", "            animateClick();\n"),
     Fault("main/senior-slabs-of-below-60", "src/rules/tax.h",

@@ -18,6 +18,7 @@ void tst_HraSheet::calculate_data()
         every box its own | 300000 50000 350000 180000 240000 | 700000 170000
         rent not a number | 1000 200 300 500 12a              | txtRP Rent Paid (Annual)
         DA a lone point   | 1000 200 . 500 700                | txtda Dearness Allow.
+        eleventh refused  | 300000 50000 350000 9999999999 10000000001 | 700000 999930000
     )");
 }
 
@@ -34,7 +35,7 @@ void tst_HraSheet::calculate()
                                                      "it and calculate again.").arg(computed.section(' ', 1), box->text())));
         QVERIFY(box->hasFocus() && !sheet<HraSheet>()->cmdback->isEnabled());
     } else {
-        QCOMPARE(testsupport::shown(hra, "txtns txthrx"), computed);
+        QCOMPARE(testsupport::shown(hra, "txtns txthrx"), computed); // typed: ten characters at most
         QVERIFY(sheet<HraSheet>()->cmdback->isEnabled());
     }
 }
