@@ -94,6 +94,7 @@ void tst_Form16Record::refusals_data()
         TAN short                 | ABCPS1234K | txttan=ABCD1234E                         | txttan    | The box "TAN of the deductor" holds "ABCD1234E", which is not a TAN (four letters, five digits and a letter). Please correct it and calculate again.
         TAN shifted               | ABCPS1234K | txttan=ABC12345DE                        | txttan    | The box "TAN of the deductor" holds "ABC12345DE"
         TAN small                 | ABCPS1234K | txttan=abcd12345e                        | txttan    | The box "TAN of the deductor" holds "abcd12345e"
+        TAN small letters first   | ABCPS1234K | txttan=abcd12345E                        | txttan    | The box "TAN of the deductor" holds "abcd12345E"
         TAN with a blank          | ABCPS1234K | txttan=ABCD12345E~                       | txttan    | The box "TAN of the deductor" holds "ABCD12345E "
         from not a day            | ABCPS1234K | txtfrom=31/04/2014 txtto=x               | txtfrom   | The box "Period from" holds "31/04/2014", which is not a date (dd/mm/yyyy). Please correct it and calculate again.
         to not a date             | ABCPS1234K | txtto=2015-03-31 txtfrom=01/04/2013      | txtto     | The box "Period to" holds "2015-03-31", which is not a date
