@@ -6,6 +6,7 @@
 #include "records/form16.h"
 #include "records/house.h"
 #include "records/hra.h"
+#include "records/plan.h"
 #include "records/relief.h"
 #include "records/salary.h"
 #include "sheets/deductions/deductionssheet.h"
@@ -13,6 +14,7 @@
 #include "sheets/house/housesheet.h"
 #include "sheets/hra/hrasheet.h"
 #include "sheets/main/mainsheet.h"
+#include "sheets/plan/plansheet.h"
 #include "sheets/relief/reliefsheet.h"
 #include "sheets/salary/salarysheet.h"
 
@@ -134,9 +136,26 @@ QList<Sheet> makeList()
     form16.worked = office::remember;
     printing(form16, "-form16.pdf", "Form 16", statements::form16Page);
 
+    Sheet plan = entry<records::PlanRecord, PlanSheet>("cmdplan", "cbofrom", "cmdplan");
+    // Worked out from the main sheet as its Calculate leaves it (refused where that stops), the
+    // deductions sheet, and the house-property sheet where the return uses it.
+    plan.calculate = [](Sheets &sheets) -> std::optional<records::Said> {
+        auto main = recordOf<MainRecord>(sheets, "frmmain");
+        if (std::optional<records::Said> said = records::calculate(main))
+            return said;
+        auto record = recordOf<records::PlanRecord>(sheets, "frmplan");
+        const auto house = recordOf<records::HouseRecord>(sheets, "Form4");
+        std::optional<records::Said> said = records::calculate(record, main,
+            recordOf<records::DeductionsRecord>(sheets, "frmreb88"), sheets.contains("Form4") ? &house : nullptr);
+        sheets["frmplan"] = records::controlsOf(record);
+        return said;
+    };
+    plan.staleOnOpen = true;
+    printing(plan, "-plan.pdf", "Planner", statements::planPage);
+
     return { main, salary, entry<records::HraRecord, HraSheet>("cmdcalhr", "txtRP", "txtos"),
         entry<records::HouseRecord, HouseSheet>("cmdcalhp", "", "cmdcalded80"),
-        entry<records::DeductionsRecord, DeductionsSheet>("cmdcalded80", "", "txtrel89"), relief, form16 };
+        entry<records::DeductionsRecord, DeductionsSheet>("cmdcalded80", "", "txtrel89"), relief, form16, plan };
 }
 
 } // namespace

@@ -191,6 +191,33 @@ print::Form16Fields form16Fields(const records::Form16Record &r, const records::
     return f;
 }
 
+print::PlanFields planFields(const records::PlanRecord &r, const records::MainRecord &main)
+{
+    using records::PlanRecord;
+    print::PlanFields f;
+    f.name = r.txtname;
+    f.pan = main.txtpan;
+    f.ageGroup = main.cboage;
+    f.netTaxableIncome = r.txtnti;
+    f.rate = r.txtrate;
+    f.next = r.txtnext;
+    for (int i = 0; i < PlanRecord::kLimits; ++i)
+        if (r.txtroom[size_t(i)] != QLatin1String("0"))
+            f.limits.append({ PlanRecord::kLimitCaptions[i], r.txtroom[size_t(i)], r.txtsave[size_t(i)] });
+    f.totalTax = r.txtttax;
+    f.taxDeducted = r.txtdedtax;
+    f.balance = r.txtbaltax;
+    const int first = r.firstMonth();
+    f.deductedCaption = first == 0 ? QStringLiteral("Tax deducted so far")
+                                   : QStringLiteral("Tax deducted up to ") + PlanRecord::months()[first - 1];
+    if (r.txtrefund != QLatin1String("0"))
+        f.refund = r.txtrefund;
+    for (int i = first; i < PlanRecord::kMonths; ++i)
+        f.months.append({ PlanRecord::months()[i], r.txtmonth[size_t(i)] });
+    f.footerCredit = footerCredit();
+    return f;
+}
+
 sheetlist::Page taxPage(const sheetlist::Sheets &sheets)
 {
     const TaxStatementFields fields = taxStatementFields(sheetlist::recordOf<records::MainRecord>(sheets, "frmmain"),
@@ -218,6 +245,13 @@ sheetlist::Page form16Page(const sheetlist::Sheets &sheets)
     const print::Form16Fields fields = form16Fields(sheetlist::recordOf<records::Form16Record>(sheets, "frmf16"),
         sheetlist::recordOf<records::MainRecord>(sheets, "frmmain"));
     return { QString(), [fields](print::Page &page) { return print::drawForm16(page, fields); } };
+}
+
+sheetlist::Page planPage(const sheetlist::Sheets &sheets)
+{
+    const print::PlanFields fields = planFields(sheetlist::recordOf<records::PlanRecord>(sheets, "frmplan"),
+        sheetlist::recordOf<records::MainRecord>(sheets, "frmmain"));
+    return { QString(), [fields](print::Page &page) { return print::drawPlan(page, fields); } };
 }
 
 } // namespace statements

@@ -8,19 +8,14 @@
 namespace print {
 namespace {
 
+using detail::centredAt;
 using detail::leftAligned;
 using detail::rightAligned;
 
 constexpr float kLeft = 0.7f; // left edge of the text
 constexpr float kAmounts = 7.1f; // right edge of the amounts
 constexpr float kValues = 3.4f; // left edge of the particulars' values
-constexpr float kCentre = 3.9f; // middle of the printable width of A4 and Letter alike
 constexpr float kLine = 0.17f; // from one line of text to the next
-
-void centredAt(Page &page, float y, const QString &text)
-{
-    page.printText(static_cast<float>(kCentre - page.textWidth(text) / 2), y, text);
-}
 
 // The words of `text` on lines no wider than `width` inches, at most `lines` of them (the
 // last takes the rest).

@@ -9,6 +9,8 @@
 namespace print {
 namespace {
 
+using detail::centredAt;
+using detail::fitted;
 using detail::leftAligned;
 using detail::rightAligned;
 
@@ -16,7 +18,7 @@ using detail::rightAligned;
 // the middle that the listings recognise.
 constexpr float kLeft = 0.3f;
 constexpr float kRight = 7.5f;
-constexpr float kCentre = 3.9f;
+constexpr float kCentre = detail::kPortraitCentre;
 constexpr float kPad = 0.08f; // from a rule to the text beside it
 constexpr float kPoints = 7.5f; // the particulars, the details and the verification
 constexpr float kLine = 0.128f; // from one line of them to the next
@@ -32,22 +34,6 @@ constexpr float kEntry = 0.9f; // the lines of row 9 (A) and (B)
 float amountEdge(int column)
 {
     return column + 1 < int(kColumns.size()) ? kColumns[column + 1] - kPad : kRight - kPad;
-}
-
-void centredAt(Page &page, float y, const QString &text)
-{
-    page.printText(static_cast<float>(kCentre - page.textWidth(text) / 2), y, text);
-}
-
-// The text, shortened with "..." when it is wider than `width`: typed texts have no limit.
-QString fitted(Page &page, const QString &text, double width)
-{
-    if (page.textWidth(text) <= width + 0.001) // not cut for a rounding of the width
-        return text;
-    QString cut = text;
-    while (!cut.isEmpty() && page.textWidth(cut + QStringLiteral("...")) > width)
-        cut.chop(1);
-    return cut.isEmpty() ? QString() : cut.trimmed() + QStringLiteral("...");
 }
 
 // The words of `text` on at most `lines` lines no wider than `width`; what does not fit on

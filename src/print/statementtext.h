@@ -28,6 +28,16 @@ inline void centred(Page &page, float y, const QString &text)
     page.printText(static_cast<float>((10 - width) / 2), y, text);
 }
 
+// The middle of the printable width of A4 and Letter alike, on a portrait page.
+inline constexpr float kPortraitCentre = 3.9f;
+
+// Centred on kPortraitCentre, measured in the font in force.
+void centredAt(Page &page, float y, const QString &text);
+
+// The text, shortened with "..." when it is wider than `width` inches: typed texts have no
+// limit.
+QString fitted(Page &page, const QString &text, double width);
+
 // Number text of the sum of the lenient readings of the texts; nullopt when the sum is
 // beyond a double, so that nothing like "inf" reaches paper.
 std::optional<QString> sumText(std::initializer_list<QString> texts);

@@ -14,12 +14,16 @@ double repairs(double grossIncome)
     return fields::roundHalfEven(grossIncome * kRepairsShare);
 }
 
+double interestCeiling(LoanDate loanDate)
+{
+    return loanDate == LoanDate::Before1April1999 ? kInterestCeilingBefore1999 : kInterestCeilingAfter1999;
+}
+
 double allowedInterest(double interest, Occupancy occupancy, LoanDate loanDate)
 {
     if (occupancy != Occupancy::SelfOccupied)
         return interest;
-    const double ceiling = loanDate == LoanDate::Before1April1999 ? kInterestCeilingBefore1999
-                                                                  : kInterestCeilingAfter1999;
+    const double ceiling = interestCeiling(loanDate);
     return interest > ceiling ? ceiling : interest;
 }
 

@@ -18,6 +18,9 @@ double grossIncome(double rentalValue, double propertyTaxes);
 // The repairs share of the gross income, rounded to the rupee with ties to the even rupee.
 double repairs(double grossIncome);
 
+// The most interest that counts for a self-occupied house with a loan of that date.
+double interestCeiling(LoanDate loanDate);
+
 // The interest that counts: limited by the loan date for a self-occupied house only, and
 // only when it is above the ceiling.
 double allowedInterest(double interest, Occupancy occupancy, LoanDate loanDate);

@@ -15,9 +15,7 @@ double roundToTens(double amount)
 
 double taxBySlabs(double n, AgeGroup group)
 {
-    const Slabs slabs = group == AgeGroup::Senior ? kSlabsSenior
-        : group == AgeGroup::VerySenior           ? kSlabsVerySenior
-                                                  : kSlabsBelow60;
+    const Slabs &slabs = slabsOf(group);
     if (n <= slabs.taxFreeLimit)
         return 0;
     if (n <= kTopOf10PercentSlab)

@@ -36,6 +36,10 @@ struct Slabs
 inline constexpr Slabs kSlabsBelow60 { kTaxFreeLimit, kTaxOnFull10Slab, kTaxOnFull10And20Slabs };
 inline constexpr Slabs kSlabsSenior { 300000, 20000, 120000 };
 inline constexpr Slabs kSlabsVerySenior { 500000, 0, 100000 };
+inline constexpr const Slabs &slabsOf(AgeGroup group)
+{
+    return group == AgeGroup::Senior ? kSlabsSenior : group == AgeGroup::VerySenior ? kSlabsVerySenior : kSlabsBelow60;
+}
 
 // Surcharge on the tax after reliefs, above an income of 1,00,00,000.
 inline constexpr double kSurchargeThreshold = 10000000;

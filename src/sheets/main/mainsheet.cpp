@@ -74,6 +74,7 @@ MainSheet::MainSheet()
     cmdcalded80 = makeButton(this, QStringLiteral("cmdcalded80"), calc);
     cmdcalrel89 = makeButton(this, QStringLiteral("cmdcalrel89"), calc);
     cmdform16 = makeButton(this, QStringLiteral("cmdform16"), QStringLiteral("Form 16"));
+    cmdplan = makeButton(this, QStringLiteral("cmdplan"), QStringLiteral("Planner"));
     cmdcalc = makeButton(this, QStringLiteral("cmdcalc"), QStringLiteral("&Calculate"));
     cmdprint = makeButton(this, QStringLiteral("cmdprint"), QStringLiteral("&Print"));
     cmdexit = makeButton(this, QStringLiteral("cmdexit"), QStringLiteral("E&xit"));
@@ -120,6 +121,7 @@ MainSheet::MainSheet()
     grid->addWidget(txtpan, 0, 9);
     fields::labelField(lblpan, txtpan);
     grid->addWidget(cmdform16, 1, 9);
+    grid->addWidget(cmdplan, 2, 9);
     left(1, "lblgsal", QStringLiteral("Gross Salary"), txtgs, cmdcalgs);
     grid->addWidget(cmdcalgs, 1, 3);
     grid->addWidget(txtgs, 1, 4);
@@ -193,7 +195,7 @@ MainSheet::MainSheet()
 
     QWidget *order[] = {txtname, cmdcalgs, txtgs, txttp, cmdcalhr, txthra, txtos, cmdcalhp,
                         cmdcalded80, txtrel89, txtdedtax, cmdcalc, cmdprint, cmdexit, cboage, cmdcalrel89,
-                        txtpan, cmdform16};
+                        txtpan, cmdform16, cmdplan};
     for (size_t i = 0; i + 1 < std::size(order); ++i)
         setTabOrder(order[i], order[i + 1]);
 
@@ -204,7 +206,7 @@ MainSheet::MainSheet()
     connect(cboage, &QComboBox::currentIndexChanged, this, &MainSheet::cboage_Change);
 
     connect(cmdcalc, &QPushButton::clicked, this, &MainSheet::cmdcalc_Click);
-    for (QPushButton *calc : { cmdcalgs, cmdcalhr, cmdcalhp, cmdcalded80, cmdcalrel89, cmdform16 })
+    for (QPushButton *calc : { cmdcalgs, cmdcalhr, cmdcalhp, cmdcalded80, cmdcalrel89, cmdform16, cmdplan })
         connect(calc, &QPushButton::clicked, this, [this, calc] { emit calcWanted(calc->objectName()); });
     connect(cmdprint, &QPushButton::clicked, this, &MainSheet::printWanted);
     connect(cmdexit, &QPushButton::clicked, this, &MainSheet::cmdexit_Click);

@@ -56,6 +56,7 @@ public:
     QPushButton *cmdcalded80 = nullptr;
     QPushButton *cmdcalrel89 = nullptr; // works out the relief u/s 89 from arrears
     QPushButton *cmdform16 = nullptr; // Form 16 Part B
+    QPushButton *cmdplan = nullptr; // the planner: savings still to make, tax to deduct monthly
     QPushButton *cmdcalc = nullptr;
     QPushButton *cmdprint = nullptr;
     QPushButton *cmdexit = nullptr;
