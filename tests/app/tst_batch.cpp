@@ -101,11 +101,15 @@ void tst_Batch::notTheOffice()
 
 void tst_Batch::withoutOffice()
 {
-    const QString own = write("own", R"("frmmain":{"txtname":"A. Menon","txtpan":"CDEPM3456M","txtgs":"700000"},)" + kOffice);
+    const QString own = write("own", R"("frmmain":{"txtname":"A. Menon","txtpan":"CDEPM3456M","txtgs":"700000"},)"
+        R"("frmplan":{"cbofrom":"Dec 14"},)" + kOffice);
     const QString none = write("none", R"("frmmain":{"txtname":"B. Das","txtpan":"DEFPD4567N","txtgs":"600000"})");
     const QString pdf = m_temp.filePath("own-pdf");
     QVERIFY(batch::printToPdf(pdf, { own, none }, m_out));
-    QCOMPARE(QDir(pdf).entryList(QDir::Files), QStringList({ "none-tax.pdf", "own-form16.pdf", "own-tax.pdf", "register.csv", "register.pdf" }));
+    QCOMPARE(QDir(pdf).entryList(QDir::Files), QStringList({ "none-tax.pdf", "own-form16.pdf", "own-plan.pdf", "own-tax.pdf", "register.csv", "register.pdf" }));
+    // The return's planner worked out: its balance spread from December.
+    const QString planned = pdfText(pdf + "/own-plan.pdf");
+    QVERIFY2(planned.contains("A. Menon") && planned.contains("Dec 14 22320 Jan 15 22320 Feb 15 22310"), qPrintable(planned));
     QFile file(pdf + "/register.pdf");
     QVERIFY(file.open(QIODevice::ReadOnly) && file.read(5) == "%PDF-");
     const QString listed = pdfText(file.fileName());

@@ -23,7 +23,7 @@ private slots:
 void tst_keys::tabWalk_data()
 {
     testsupport::table(R"(
-        main       | frmmain  | txtname cmdcalgs txtgs txttp cmdcalhr txthra txtos cmdcalhp cmdcalded80 txtrel89 txtdedtax cmdcalc cmdexit cboage cmdcalrel89 txtpan cmdform16 txtname
+        main       | frmmain  | txtname cmdcalgs txtgs txttp cmdcalhr txthra txtos cmdcalhp cmdcalded80 txtrel89 txtdedtax cmdcalc cmdexit cboage cmdcalrel89 txtpan cmdform16 cmdplan txtname
         salary     | Form1    | txtnam cbonps cboclass1 cboclass3 chkinc txtbp(0) txtgp(0) txtbp(1) txtgp(1) txtbp(2) txtgp(2) txtbp(3) txtgp(3) txtbp(4) txtgp(4) txtbp(5) txtgp(5) txtbp(6) txtgp(6) txtbp(7) txtgp(7) txtbp(8) txtgp(8) txtbp(9) txtgp(9) txtbp(10) txtgp(10) txtbp(11) txtgp(11) txtbp(12) txtgp(12) txtbp(13) txtgp(13) txtoth(0) txtoth(1) txtoth(2) txtoth(3) txtoth(4) txtoth(5) cmdcal txtnam
         HRA        | Form2    | txtbp txtda txthra txtRP cmdcal txtnpa txtbp
         house      | Form4    | optrent txtarv txtptax txtintt txtoth cmdtot optrent
@@ -117,11 +117,14 @@ void tst_keys::escapeDoesNothing()
     for (QLineEdit *box : window->findChildren<QLineEdit *>())
         if (!typed && box->isVisible() && box->isEnabled() && !box->isReadOnly())
             typed = box;
-    QVERIFY(typed);
-    testsupport::type(typed, "12");
-    QTest::keyClick(typed, Qt::Key_Escape);
+    if (typed) // a sheet with no box to type into has its keyboard in a list
+        testsupport::type(typed, "12");
+    QWidget *focus = QApplication::focusWidget();
+    QVERIFY(focus && focus->window() == window);
+    QTest::keyClick(focus, Qt::Key_Escape);
     QVERIFY(window->isVisible() && QApplication::activeWindow() == window);
-    QCOMPARE(typed->text(), "12");
+    if (typed)
+        QCOMPARE(typed->text(), "12");
     QCOMPARE(ended, 0);
 }
 

@@ -1,8 +1,10 @@
-// Form 16 and the office register: every text where the expected listing has it, on paper too;
-// nothing off the page or on another text however many lines row 9 has or however long the
-// typed texts are; the register's pages, each with title and headings, and its totals at the end.
+// Form 16, the office register and the planner: every text where the expected listing has
+// it, on paper too; nothing off the page or on another text however many lines row 9 or the
+// planner has or however long the typed texts are; the register's pages, each with title and
+// headings, and its totals at the end.
 #include "print/form16.h"
 #include "print/page.h"
+#include "print/plan.h"
 #include "print/printing.h"
 #include "print/register.h"
 #include "support/printsupport.h"
@@ -90,6 +92,35 @@ QStringList texts(const Ops &ops, const std::function<bool(const RecordingPage::
     return result;
 }
 
+// The planner with `limits` lines of room and the months from `first` ("Mar 14" is 0), or a
+// refund; typed texts `times` over.
+print::PlanFields plan(int limits, int first, bool refund, int times = 1)
+{
+    print::PlanFields f;
+    f.name = QString("Asha Venkataraman Rao ").repeated(times).trimmed();
+    f.pan = "ABCPR1234K";
+    f.ageGroup = "60 to 79";
+    f.netTaxableIncome = "528590";
+    f.rate = "20.6% with cess";
+    f.next = QString("Above 1000000 (471410 more): 30.9% with cess ").repeated(times).trimmed();
+    const QStringList captions = { "Sections 80C, 80CCC and 80CCD(1)", "Section 80CCF (infrastructure bonds)",
+        "Section 80D (mediclaim)", "Interest on a self-occupied house", "All of them together" };
+    for (int i = 0; i < limits; ++i)
+        f.limits.append({ captions[i], QString::number(99850 + i), QString::number(15290 + i) });
+    f.totalTax = "31640";
+    f.taxDeducted = "9870";
+    f.balance = refund ? "-8500" : "21770";
+    f.deductedCaption = "Tax deducted up to Nov 14";
+    if (refund)
+        f.refund = "8500";
+    const QStringList months = { "Mar 14", "Apr 14", "May 14", "Jun 14", "Jul 14", "Aug 14", "Sep 14", "Oct 14", "Nov 14",
+        "Dec 14", "Jan 15", "Feb 15" };
+    for (int i = first; i < months.size(); ++i)
+        f.months.append({ months[i], QString::number(7250 + i) });
+    f.footerCredit = QString("Printed by Morvel ").repeated(times).trimmed();
+    return f;
+}
+
 } // namespace
 
 class tst_Form16 : public QObject
@@ -101,6 +132,9 @@ private slots:
     void form16FitsThePage();
     void registerPages_data();
     void registerPages();
+    void planListing();
+    void planFitsThePage_data();
+    void planFitsThePage();
 };
 
 void tst_Form16::form16Listing()
@@ -194,6 +228,47 @@ void tst_Form16::registerPages()
     QVERIFY(print::renderToPdf(dir.filePath("register.pdf"), "Register", [&](print::Page &p) { return print::drawRegister(p, f); }));
     const QStringList onPaper = printsupport::pdfDiffers(dir.filePath("register.pdf"), listed);
     QCOMPARE(onPaper.value(0).section(' ', 0, 2), pages == 1 ? QString() : QStringLiteral("%1 pages in").arg(pages));
+}
+
+void tst_Form16::planListing()
+{
+    const auto draw = [](print::Page &page) { return print::drawPlan(page, plan(3, 9, false)); };
+    RecordingPage page;
+    QVERIFY(draw(page));
+    const QStringList listed = printsupport::listing(page);
+    QCOMPARE(listed, printsupport::readListing(MORVEL_TESTS_DIR "/print/plan.txt", listed));
+    QTemporaryDir dir;
+    QVERIFY(print::renderToPdf(dir.filePath("plan.pdf"), "Planner", draw));
+    QCOMPARE(printsupport::pdfDiffers(dir.filePath("plan.pdf"), listed), QStringList());
+}
+
+void tst_Form16::planFitsThePage_data()
+{
+    // Lines of room, the first month to come, a refund instead of months, typed texts repeated.
+    testsupport::table(R"(
+        the most lines, long texts | 5 | 0  | 0 | 6
+        every limit used up        | 0 | 11 | 0 | 1
+        a refund                   | 2 | 4  | 1 | 1
+    )");
+}
+
+void tst_Form16::planFitsThePage()
+{
+    const auto [limits, first, refund, times] = testsupport::cells<4>();
+    RecordingPage page;
+    QVERIFY(print::drawPlan(page, plan(limits.toInt(), first.toInt(), refund == "1", times.toInt())));
+    const QStringList problems = misplaced(page, kShort, kLong);
+    QVERIFY2(problems.isEmpty(), qPrintable(problems.join('\n')));
+    const QStringList printed = texts(page.operations);
+    // Each line of room, or that none is left; each month to come, or the refund and none.
+    const auto count = [&](const char *start) {
+        return std::count_if(printed.begin(), printed.end(), [&](const QString &t) { return t.startsWith(start); });
+    };
+    QCOMPARE(count("Section") + count("Interest on") + count("All of"), limits.toInt());
+    QCOMPARE(count("Every limit is used up."), limits == "0" ? 1 : 0);
+    QCOMPARE(count("Refundable"), refund == "1" ? 1 : 0);
+    QCOMPARE(count("Nov 14") + count("Dec 14") + count("Jan 15") + count("Feb 15"),
+        refund == "1" ? 0 : std::min(4, 12 - first.toInt()));
 }
 
 QTEST_MAIN(tst_Form16)

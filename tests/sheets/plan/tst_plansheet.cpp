@@ -1,0 +1,97 @@
+// The planner's window: opened from the main sheet with its figures out of date, Calculate by
+// Enter, the lines of limits used up and the months gone, Print's guard, Back writing nothing,
+// and a refusal when the main sheet's figures cannot be worked out.
+#include "records/plan.h"
+#include "sheets/plan/plansheet.h"
+#include "support/testsupport.h"
+
+#include <QComboBox>
+#include <QLabel>
+
+using namespace testsupport;
+
+class tst_PlanSheet : public SheetTest
+{
+    Q_OBJECT
+private slots:
+    void calculateThenBack();
+    void usedUpAndRefund();
+    void refusedWhenTheMainSheetStops();
+
+private:
+    // The limits' lines and the months shown, each "name=text", hidden ones left out.
+    QString visibleLines(const PlanSheet *sheet)
+    {
+        QStringList out;
+        for (const char *array : { "txtroom", "txtsave" })
+            for (int i = 0; i < records::PlanRecord::kLimits; ++i)
+                if (const auto *box = sheet->findChild<QLineEdit *>(fields::elementName(array, i)); box->isVisibleTo(sheet))
+                    out << box->objectName() + '=' + box->text();
+        for (int i = 0; i < records::PlanRecord::kMonths; ++i)
+            if (const auto *box = sheet->findChild<QLineEdit *>(fields::elementName("txtmonth", i)); box->isEnabled())
+                out << box->objectName() + '=' + box->text();
+        return out.join(' ');
+    }
+};
+
+void tst_PlanSheet::calculateThenBack()
+{
+    fill(main, "txtname txtgs txttp txtdedtax", "Rao 612340 9600 29320");
+    auto *sheet = qobject_cast<PlanSheet *>(openSheet("frmplan"));
+    QVERIFY(sheet && sheet->cbofrom->hasFocus() && !sheet->cmdprint->isEnabled());
+    QTest::keyClick(sheet->cbofrom, Qt::Key_D); // the first month beginning with D
+    QCOMPARE(sheet->cbofrom->currentText(), "Dec 14");
+    QTest::keyClick(sheet->cbofrom, Qt::Key_Return);
+    QVERIFY(sheet->cmdprint->isEnabled());
+    // No deductions and no house: the interest's line is not there; the months gone have none.
+    QCOMPARE(visibleLines(sheet),
+        "txtroom(0)=150000 txtroom(1)=20000 txtroom(2)=30000 txtroom(4)=200000 txtsave(0)=28092 txtsave(1)=4120 "
+        "txtsave(2)=6180 txtsave(4)=33242 txtmonth(9)=5870 txtmonth(10)=5870 txtmonth(11)=5854");
+    QCOMPARE(shown(sheet, "txtname txtbaltax"), "Rao 17594");
+    QVERIFY(!sheet->findChild<QLabel *>("lblusedup")->isVisibleTo(sheet));
+
+    QTest::keyClick(sheet->cbofrom, Qt::Key_Up); // another first month: the plan is out of date
+    QVERIFY(!sheet->cmdprint->isEnabled());
+    press(sheet->cmdcalc);
+    QVERIFY(sheet->cmdprint->isEnabled() && shown(sheet, "txtmonth(8) txtmonth(11)") == "4400 4394");
+    const records::Controls figures = run->windows.sheets()["frmmain"];
+    press(sheet->cmdback);
+    QVERIFY(QTest::qWaitForWindowActive(main) && !sheet->isVisible());
+    QVERIFY(main->cmdplan->hasFocus());
+    QCOMPARE(run->windows.sheets()["frmmain"], figures);
+    press(main->cmdplan); // opened again, the other sheets may have changed meanwhile
+    QVERIFY(QTest::qWaitForWindowActive(sheet) && !sheet->cmdprint->isEnabled());
+}
+
+void tst_PlanSheet::usedUpAndRefund()
+{
+    sheetlist::Sheets sheets = run->windows.sheets();
+    sheets["frmmain"] = records::controlsOf(records::MainRecord {});
+    sheets["frmmain"].insert(pairs("txtgs=712340 txtdedtax=90000 txtded80=200000 txthp=-200000"));
+    sheets["frmreb88"] = pairs("txtppf=150000 txt80ccf=20000 txt80d=30000");
+    sheets["Form4"] = pairs("optso=1 optrent=0 txtintt=300000");
+    sheets["frmplan"] = pairs("cbofrom=Jan~15");
+    run->windows.show(sheets);
+    auto *sheet = qobject_cast<PlanSheet *>(openSheet("frmplan"));
+    QVERIFY(sheet);
+    press(sheet->cmdcalc);
+    // Every limit used up: said once, with no line; more deducted than the tax: refundable.
+    QVERIFY(sheet->findChild<QLabel *>("lblusedup")->isVisibleTo(sheet));
+    QCOMPARE(visibleLines(sheet), "txtmonth(10)=0 txtmonth(11)=0");
+    QVERIFY(sheet->findChild<QLineEdit *>("txtrefund")->isVisibleTo(sheet));
+    QCOMPARE(shown(sheet, "txtrefund"), "85639");
+}
+
+void tst_PlanSheet::refusedWhenTheMainSheetStops()
+{
+    fill(main, "txtgs txtos", "1e308 1e308");
+    auto *sheet = qobject_cast<PlanSheet *>(openSheet("frmplan"));
+    QVERIFY(sheet);
+    press(sheet->cmdcalc);
+    const QStringList messages = takeMessages();
+    QVERIFY2(messages.size() == 1 && messages[0].contains("gross total income"), qPrintable(messages.join('|')));
+    QVERIFY(!sheet->cmdprint->isEnabled() && shown(sheet, "txtmonth(0) txtroom(0)") == "0 0");
+}
+
+QTEST_MAIN(tst_PlanSheet)
+#include "tst_plansheet.moc"
