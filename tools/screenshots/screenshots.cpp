@@ -15,6 +15,7 @@
 #include "sheets/house/housesheet.h"
 #include "sheets/hra/hrasheet.h"
 #include "sheets/main/mainsheet.h"
+#include "sheets/plan/plansheet.h"
 #include "sheets/relief/reliefsheet.h"
 #include "sheets/salary/salarysheet.h"
 
@@ -23,6 +24,7 @@
 #include <QDir>
 #include <QImage>
 #include <QPushButton>
+#include <QRadioButton>
 #include <QTimer>
 #include <cstdio>
 
@@ -119,6 +121,30 @@ bool fillForm16(App &run)
     return press(form16->cmdcalc) && form16->cmdprint->isEnabled();
 }
 
+// The planner in a run of its own, from December on: a gross salary of 8,12,345 with GPF of
+// 60,000, a self-occupied house with interest of 80,000, and 30,000 of tax deducted so far.
+bool fillPlannerExample(App &run)
+{
+    MainSheet *main = run.windows.main();
+    Windows::present(main);
+    if (!type(main->txtname, QStringLiteral("R. K. Sharma")) || !type(main->txtgs, QStringLiteral("812345"))
+        || !type(main->txttp, QStringLiteral("9600")) || !type(main->txtdedtax, QStringLiteral("30000"))
+        || !press(main->cmdcalhp))
+        return false;
+    HouseSheet *house = run.windows.sheet<HouseSheet>();
+    house->optso->click();
+    if (!type(house->txtintt, QStringLiteral("80000")) || !press(house->cmdtot) || !press(house->cmdbk)
+        || !press(main->cmdcalded80))
+        return false;
+    DeductionsSheet *deductions = run.windows.sheet<DeductionsSheet>();
+    if (!type(deductions->txtgpf, QStringLiteral("60000")) || !press(deductions->cmdtot) || !press(deductions->cmdbk)
+        || !press(main->cmdcalc) || !press(main->cmdplan))
+        return false;
+    auto *plan = run.windows.sheet<PlanSheet>();
+    plan->cbofrom->setCurrentText(QStringLiteral("Dec 14"));
+    return plan->cbofrom->currentText() == QLatin1String("Dec 14") && press(plan->cmdcalc) && plan->cmdprint->isEnabled();
+}
+
 // Relief u/s 89 in a run of its own: a net taxable income of 9,00,000 with arrears of 1,00,000
 // that belong to 2012-13, whose total income was 4,00,000.
 bool fillReliefExample(App &run)
@@ -208,5 +234,11 @@ int main(int argc, char *argv[])
     ok = ok && fillReliefExample(reliefRun) && !messaged
         && save(reliefRun.windows.sheet<ReliefSheet>(), folder, QStringLiteral("relief-89.png"))
         && renderStatements(reliefRun, folder, "frmrel89", "form-10e.pdf");
+
+    App planRun;
+    planRun.programEnder = [] {};
+    ok = ok && fillPlannerExample(planRun) && !messaged
+        && save(planRun.windows.sheet<PlanSheet>(), folder, QStringLiteral("planner.png"))
+        && renderStatements(planRun, folder, "frmplan", "planner-page.pdf");
     return ok ? 0 : 1;
 }

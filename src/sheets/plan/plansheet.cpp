@@ -33,15 +33,18 @@ PlanSheet::PlanSheet()
         return label;
     };
 
+    // The texts read from the left, like the other sheets' names; the amounts from the right.
     auto *top = new QGridLayout;
-    QLineEdit *txtname = fields::makeComputedField(this, QStringLiteral("txtname"));
-    captioned(top, 0, QStringLiteral("txtname"), QStringLiteral("Name"), txtname, 3);
-    captioned(top, 1, QStringLiteral("txtnti"), QStringLiteral("Net taxable income"),
-        shown(QStringLiteral("txtnti"), amountWidth));
-    captioned(top, 2, QStringLiteral("txtrate"), QStringLiteral("The next rupee is taxed at"),
-        shown(QStringLiteral("txtrate"), amountWidth), 3);
-    captioned(top, 3, QStringLiteral("txtnext"), QStringLiteral("Where that changes"),
-        shown(QStringLiteral("txtnext"), 4 * amountWidth), 3);
+    top->setColumnStretch(2, 1);
+    const std::pair<const char *, const char *> heads[] = { { "txtname", "Name" }, { "txtnti", "Net taxable income" },
+        { "txtrate", "The next rupee is taxed at" }, { "txtnext", "Where that changes" } };
+    for (int row = 0; row < int(std::size(heads)); ++row) {
+        QLineEdit *box = shown(QString::fromLatin1(heads[row].first), amountWidth);
+        const bool amount = box->objectName() == QLatin1String("txtnti");
+        if (!amount)
+            box->setAlignment(Qt::AlignLeft | Qt::AlignVCenter);
+        captioned(top, row, box->objectName(), QString::fromLatin1(heads[row].second), box, amount ? 1 : 2);
+    }
 
     // What each limit still leaves, and the tax using it would save.
     auto *limits = new QGroupBox(QStringLiteral("What each limit still leaves"), this);
@@ -98,13 +101,11 @@ PlanSheet::PlanSheet()
     for (QPushButton *button : { cmdcalc, cmdprint, cmdback })
         buttons->addWidget(button);
 
-    auto *left = new QVBoxLayout;
-    left->addLayout(top);
-    left->addWidget(limits, 1);
     auto *columns = new QHBoxLayout;
-    columns->addLayout(left, 3);
+    columns->addWidget(limits, 3);
     columns->addWidget(months, 2);
     auto *whole = new QVBoxLayout(this);
+    whole->addLayout(top);
     whole->addLayout(columns);
     whole->addLayout(buttons);
 
