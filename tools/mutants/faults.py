@@ -392,6 +392,46 @@ FAULTS += [
 ]
 
 
+# --- the planner
+FAULTS += [
+    Fault("plan/80ccd1-not-counted", "src/records/plan.cpp",
+          "readAmount(counted.txt80ccc),\n            readAmount(counted.txt80ccdec));",
+          "readAmount(counted.txt80ccc),\n            0);"),
+    Fault("plan/interest-room-for-a-let-house", "src/records/plan.cpp",
+          "if (house && house->optso)", "if (house)"),
+    Fault("plan/all-together-without-interest", "src/records/plan.cpp",
+          "{ deductible, room[PlanRecord::HouseInterest] } } };", "{ deductible, 0 } } };"),
+    Fault("plan/saving-by-slab-rate", "src/records/plan.cpp",
+          "            saved = taxNow - *taxThen;\n",
+          "            saved = std::round(room[limit] * plan::marginalRate(readAmount(main.txtnti), main.age(), 0));\n"),
+    Fault("plan/87A-absorbs-at-the-limit", "src/rules/plan.cpp",
+          "if (n < tax::kRelief87AIncomeLimit && gross < tax::kLargestRelief87A)",
+          "if (n <= tax::kRelief87AIncomeLimit && gross <= tax::kLargestRelief87A)"),
+    Fault("plan/relief-89-ignored-in-the-rate", "src/rules/plan.cpp",
+          "if (gross - (relief87A + relief89) < 0)", "if (gross - relief87A < 0)"),
+    Fault("plan/surcharge-rate-without-marginal-relief", "src/rules/plan.cpp",
+          "        if (marginal < full)\n            rate = 1; // each rupee more is a rupee more of tax and surcharge\n        else\n",
+          ""),
+    Fault("plan/deduction-rounded-down", "src/rules/plan.cpp",
+          "std::ceil(remaining / (months - month) / kDeductionStep)", "std::floor(remaining / (months - month) / kDeductionStep)"),
+    Fault("plan/more-than-remains", "src/rules/plan.cpp",
+          "        if (share <= remaining) {", "        if (share >= 0) {"),
+    Fault("plan/first-month-shifted", "src/records/plan.cpp",
+          "        if (month < first)\n", "        if (month <= first)\n"),
+    Fault("plan/refund-as-a-plan", "src/records/plan.cpp",
+          "std::max(0.0, -balance)", "std::max(0.0, balance)"),
+    Fault("plan/used-up-lines-shown", "src/sheets/plan/plansheet.cpp",
+          "            part->setVisible(left);\n", ""),
+    Fault("plan/first-month-keeps-print", "src/sheets/plan/plansheet.cpp",
+          "    connect(cbofrom, &QComboBox::currentIndexChanged, this, [this] { setGuardsEnabled(false); });\n", ""),
+    Fault("plan/print-on-at-opening", "src/app/sheetlist.cpp",
+          "    plan.staleOnOpen = true;\n", ""),
+    Fault("plan/main-refusal-ignored", "src/app/sheetlist.cpp",
+          "        if (std::optional<records::Said> said = records::calculate(main))\n            return said;\n        auto record = recordOf<records::PlanRecord>",
+          "        records::calculate(main);\n        auto record = recordOf<records::PlanRecord>"),
+]
+
+
 def _earlier_year_limits():
     """Each limit of each earlier year's line in the table of years moved by ten rupees (an
     age by a year), one at a time: nil limits by group, slab tops, surcharge, 87A."""
