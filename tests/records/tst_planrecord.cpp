@@ -7,8 +7,6 @@
 #include "records/plan.h"
 #include "support/testsupport.h"
 
-#include <numeric>
-
 using namespace testsupport;
 
 namespace {
@@ -21,32 +19,16 @@ QString names(const char *array, int count)
     return list.join(' ');
 }
 
-// The main sheet as the program leaves it once the deductions and house-property sheets have
-// been worked out and handed back; the house sheet is the return's only when given.
-struct Worked
+// The main sheet calculated once the deductions and house-property sheets (the return's only
+// when there is one) are worked out and handed back, as the program leaves them.
+records::MainRecord worked(const QString &age, const QString &boxes, records::DeductionsRecord &d, records::HouseRecord *house)
 {
     records::MainRecord main;
-    records::DeductionsRecord deductions;
-    std::optional<records::HouseRecord> house;
-};
-
-Worked worked(const QString &age, const QString &mainBoxes, const QString &deductionBoxes, const QString &houseBoxes)
-{
-    Worked w;
-    w.main.cboage = age;
-    put(w.main, "txtname=A.~Rao " + mainBoxes);
-    put(w.deductions, deductionBoxes);
-    if (records::calculate(w.deductions) || records::handBack(w.deductions, w.main))
-        return {};
-    if (houseBoxes != "-") {
-        w.house.emplace();
-        put(*w.house, houseBoxes);
-        if (records::calculate(*w.house) || records::handBack(*w.house, w.main))
-            return {};
-    }
-    if (records::calculate(w.main))
-        return {};
-    return w;
+    main.cboage = age;
+    put(main, "txtname=A.~Rao " + boxes);
+    const bool refused = records::calculate(d) || records::handBack(d, main)
+        || (house && (records::calculate(*house) || records::handBack(*house, main))) || records::calculate(main);
+    return refused ? records::MainRecord {} : main;
 }
 
 } // namespace
@@ -84,16 +66,21 @@ void tst_PlanRecord::limits_data()
 void tst_PlanRecord::limits()
 {
     const auto [age, mainBoxes, deductionBoxes, houseBoxes, rooms, saves, rate, next] = testsupport::cells<8>();
-    const Worked w = worked(age, mainBoxes, deductionBoxes == "-" ? QString() : deductionBoxes, houseBoxes);
-    QVERIFY(w.main.txtnti != "0");
+    records::DeductionsRecord deductions;
+    put(deductions, deductionBoxes == "-" ? QString() : deductionBoxes);
+    std::optional<records::HouseRecord> house;
+    if (houseBoxes != "-")
+        put(house.emplace(), houseBoxes);
+    const records::MainRecord main = worked(age, mainBoxes, deductions, house ? &*house : nullptr);
+    QVERIFY(main.txtnti != "0");
     records::PlanRecord plan;
-    QCOMPARE(told(records::calculate(plan, w.main, w.deductions, w.house ? &*w.house : nullptr)), QString());
+    QCOMPARE(told(records::calculate(plan, main, deductions, house ? &*house : nullptr)), QString());
     QCOMPARE(shown(plan, names("txtroom", records::PlanRecord::kLimits)), rooms);
     QCOMPARE(shown(plan, names("txtsave", records::PlanRecord::kLimits)), saves);
     QCOMPARE(plan.txtrate, rate);
     QCOMPARE(plan.txtnext, next);
     QCOMPARE(shown(plan, "txtname txtnti txtttax txtdedtax txtbaltax"),
-        shown(w.main, "txtname txtnti txtttax txtdedtax txtbaltax"));
+        shown(main, "txtname txtnti txtttax txtdedtax txtbaltax"));
 }
 
 void tst_PlanRecord::months_data()
@@ -112,10 +99,11 @@ void tst_PlanRecord::months_data()
 void tst_PlanRecord::months()
 {
     const auto [mainBoxes, from, planned, refund] = testsupport::cells<4>();
-    const Worked w = worked("Below 60", mainBoxes, QString(), "-");
+    records::DeductionsRecord none;
+    const records::MainRecord main = worked("Below 60", mainBoxes, none, nullptr);
     records::PlanRecord plan;
     put(plan, "cbofrom=" + QString(from).replace(' ', '~'));
-    QCOMPARE(told(records::calculate(plan, w.main, w.deductions, nullptr)), QString());
+    QCOMPARE(told(records::calculate(plan, main, none, nullptr)), QString());
     QStringList months;
     double sum = 0;
     for (const QString &month : plan.txtmonth) {
@@ -126,7 +114,7 @@ void tst_PlanRecord::months()
     QCOMPARE(months.join(' '), planned);
     QCOMPARE(plan.txtrefund, refund);
     // The months to come add up to the balance exactly, all but the last in tens.
-    QCOMPARE(sum, std::max(0.0, w.main.txtbaltax.toDouble()));
+    QCOMPARE(sum, std::max(0.0, main.txtbaltax.toDouble()));
     for (qsizetype i = 0; i + 1 < months.size(); ++i)
         QCOMPARE(std::fmod(months[i].toDouble(), 10), 0.0);
 }
