@@ -130,8 +130,8 @@ std::optional<Said> calculate(
     for (int month = 0; month < PlanRecord::kMonths; ++month) {
         if (month < first)
             p.txtmonth[size_t(month)].clear();
-        else if (auto said = writeResult(p.txtmonth[size_t(month)], spread[size_t(month - first)],
-                     QStringLiteral("tax to deduct in %1").arg(PlanRecord::months()[month])))
+        else if (auto said = writeResultOf(p.txtmonth[size_t(month)], spread[size_t(month - first)],
+                     [month] { return QStringLiteral("tax to deduct in %1").arg(PlanRecord::months()[month]); }))
             return said;
     }
     return writeResult(p.txtrefund, std::max(0.0, -balance), QStringLiteral("tax refundable"));
