@@ -421,7 +421,7 @@ FAULTS += [
     Fault("plan/refund-as-a-plan", "src/records/plan.cpp",
           "std::max(0.0, -balance)", "std::max(0.0, balance)"),
     Fault("plan/used-up-lines-shown", "src/sheets/plan/plansheet.cpp",
-          "            part->setVisible(left);\n", ""),
+          "            part->setVisible(left);\n", "            part->setVisible(true);\n"),
     Fault("plan/first-month-keeps-print", "src/sheets/plan/plansheet.cpp",
           "    connect(cbofrom, &QComboBox::currentIndexChanged, this, [this] { setGuardsEnabled(false); });\n", ""),
     Fault("plan/print-on-at-opening", "src/app/sheetlist.cpp",

@@ -15,8 +15,7 @@ class tst_PlanSheet : public SheetTest
     Q_OBJECT
 private slots:
     void calculateThenBack();
-    void usedUpAndRefund();
-    void refusedWhenTheMainSheetStops();
+    void usedUpRefundAndRefusal();
 
 private:
     // The limits' lines and the months shown, each "name=text", hidden or gone ones left out.
@@ -59,29 +58,23 @@ void tst_PlanSheet::calculateThenBack()
     QVERIFY(QTest::qWaitForWindowActive(sheet) && !sheet->cmdprint->isEnabled());
 }
 
-void tst_PlanSheet::usedUpAndRefund()
+void tst_PlanSheet::usedUpRefundAndRefusal()
 {
-    run->windows.show({ { "frmmain", pairs("txtgs=712340 txtdedtax=90000 txtded80=200000 txthp=-200000") },
-        { "frmreb88", pairs("txtppf=150000 txt80ccf=20000 txt80d=30000") },
-        { "Form4", pairs("optso=1 optrent=0 txtintt=300000") }, { "frmplan", pairs("cbofrom=Jan~15") } });
-    auto *sheet = qobject_cast<PlanSheet *>(openSheet("frmplan"));
-    QVERIFY(sheet);
-    press(sheet->cmdcalc);
-    // Every limit used up: said once, with no line; more deducted than the tax: refundable.
-    QVERIFY(sheet->findChild<QLabel *>("lblusedup")->isVisibleTo(sheet) && sheet->control("txtrefund")->isVisibleTo(sheet));
-    QCOMPARE(visibleLines(sheet), "txtmonth(10)=0 txtmonth(11)=0");
-    QCOMPARE(shown(sheet, "txtrefund"), "85639");
-}
-
-void tst_PlanSheet::refusedWhenTheMainSheetStops()
-{
-    fill(main, "txtgs txtos", "1e308 1e308");
-    auto *sheet = qobject_cast<PlanSheet *>(openSheet("frmplan"));
-    QVERIFY(sheet);
-    press(sheet->cmdcalc);
+    // Every limit used up, with main sheets whose figures overflow and then more deducted than the tax.
+    for (const QString figures : { "txtgs=1e308 txtos=1e308", "txtgs=712340 txtdedtax=90000 txtded80=200000 txthp=-200000" }) {
+        run->windows.show({ { "frmmain", pairs(figures) }, { "frmreb88", pairs("txtppf=150000 txt80ccf=20000 txt80d=30000") },
+            { "Form4", pairs("optso=1 optrent=0 txtintt=300000") }, { "frmplan", pairs("cbofrom=Jan~15") } });
+        QVERIFY(openSheet("frmplan"));
+        press(sheet<PlanSheet>()->cmdcalc);
+    }
+    // Refused where the main sheet's Calculate stops, though no saving needs working out.
     const QStringList messages = takeMessages();
     QVERIFY2(messages.size() == 1 && messages[0].contains("gross total income"), qPrintable(messages.join('|')));
-    QVERIFY(!sheet->cmdprint->isEnabled() && shown(sheet, "txtmonth(0) txtroom(0)") == "0 0");
+    // No line of a limit, but that every one is used up; refundable, nothing to deduct.
+    const PlanSheet *plan = sheet<PlanSheet>();
+    QVERIFY(plan->findChild<QLabel *>("lblusedup")->isVisibleTo(plan) && plan->control("txtrefund")->isVisibleTo(plan));
+    QCOMPARE(visibleLines(plan), "txtmonth(10)=0 txtmonth(11)=0");
+    QCOMPARE(shown(plan, "txtrefund"), "85639");
 }
 
 QTEST_MAIN(tst_PlanSheet)
