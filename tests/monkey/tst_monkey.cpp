@@ -1,10 +1,11 @@
-// Seeded random use of all six sheets, with the rules that must hold after every action:
+// Seeded random use of the six sheets of figures and the planner, with the rules that must hold after every action:
 // an edit disables its sheet's guard buttons, a Calculate that says nothing enables them, a
 // Back that changes the main sheet's income disables Print (the deductions' Back leaves it),
 // no amount box stays empty and none ever shows an infinite or undefined amount.
 // The same actions every run; other seeds with MONKEY_SEED=... MONKEY_ACTIONS=... tst_monkey,
 // which a failure prints to replay it.
 #include "fields/amountfield.h"
+#include "sheets/plan/plansheet.h"
 #include "support/testsupport.h"
 
 #include <QRandomGenerator>
@@ -27,7 +28,8 @@ void tst_monkey::randomUse()
     auto income = [this] { return testsupport::shown(main, "txtgs txttp txthra txthp txtrel89"); };
 
     auto sheets = [this] { // all but a salary sheet closed (and not opened again since)
-        QList<QWidget *> open = { main, sheet<HraSheet>(), sheet<HouseSheet>(), sheet<DeductionsSheet>(), sheet<ReliefSheet>() };
+        QList<QWidget *> open
+            = { main, sheet<HraSheet>(), sheet<HouseSheet>(), sheet<DeductionsSheet>(), sheet<ReliefSheet>(), sheet<PlanSheet>() };
         return run->windows.made("Form1") ? open << sheet<SalarySheet>() : open;
     };
 
@@ -36,9 +38,8 @@ void tst_monkey::randomUse()
         QWidget *sheet = pick(sheets());
         auto guards = [sheet] { // "1" for a guard button on, "0" for one off
             QString on;
-            for (const char *name : { "cmdprint", "cmdprn", "cmdbak", "cmdback", "cmdbk" })
-                if (const auto *button = sheet->findChild<QPushButton *>(name))
-                    on += button->isEnabled() ? '1' : '0';
+            for (const QPushButton *button : static_cast<fields::SheetWindow *>(sheet)->guardButtons())
+                on += button->isEnabled() ? '1' : '0';
             return on;
         };
         QList<QLineEdit *> boxes; // the typed amount boxes
@@ -53,7 +54,7 @@ void tst_monkey::randomUse()
         enum { Nothing, Edited, Picked, Calculated, HandedBack } done = Nothing;
         const QString guardsBefore = guards();
 
-        if (const int action = random.bounded(6); action < 2) { // type over a box, or add to it
+        if (const int action = random.bounded(6); action < 2 && !boxes.isEmpty()) { // type over a box, or add to it
             QLineEdit *box = pick(boxes);
             const QString before = box->text(), text = pick(texts);
             what += " " + box->objectName() + ": " + before + " typed over with " + text;
