@@ -28,6 +28,7 @@ void tst_keys::tabWalk_data()
         HRA        | Form2    | txtbp txtda txthra txtRP cmdcal txtnpa txtbp
         house      | Form4    | optrent txtarv txtptax txtintt txtoth cmdtot optrent
         deductions | frmreb88 | txtgpf txtgis txthba txtlic txtppf txtnsc txtnsci txttf1 txttf2 txtinf txtos txt80ccc txt80ccdec txt80ccdgc txt80ccf txt80d txt80g txtoth cmdtot txtgpf
+        planner    | frmplan  | cbofrom cmdcalc cmdback cbofrom
         relief     | frmrel89 | txtdob chkwoman txtaddr txtti(0) txtarr(0) txtti(1) txtarr(1) txtti(2) txtarr(2) txtti(3) txtarr(3) txtti(4) txtarr(4) txtti(5) txtarr(5) txtti(6) txtarr(6) txtti(7) txtarr(7) txtti(8) txtarr(8) cmdcalc txtdob
     )");
 }
