@@ -19,9 +19,9 @@ PlanSheet::PlanSheet()
     : SheetWindow(kFormName, QStringLiteral("Morvel1415 - Planner"))
 {
     const int amountWidth = fontMetrics().horizontalAdvance(QStringLiteral("0000000000.00"));
-    auto shown = [&](const QString &name, int width) {
+    auto shown = [&](const QString &name) {
         QLineEdit *box = fields::makeComputedField(this, name);
-        box->setMinimumWidth(width);
+        box->setMinimumWidth(amountWidth);
         return box;
     };
     auto captioned = [&](QGridLayout *grid, int row, const QString &name, const QString &caption, QWidget *box,
@@ -39,7 +39,7 @@ PlanSheet::PlanSheet()
     const std::pair<const char *, const char *> heads[] = { { "txtname", "Name" }, { "txtnti", "Net taxable income" },
         { "txtrate", "The next rupee is taxed at" }, { "txtnext", "Where that changes" } };
     for (int row = 0; row < int(std::size(heads)); ++row) {
-        QLineEdit *box = shown(QString::fromLatin1(heads[row].first), amountWidth);
+        QLineEdit *box = shown(QString::fromLatin1(heads[row].first));
         const bool amount = box->objectName() == QLatin1String("txtnti");
         if (!amount)
             box->setAlignment(Qt::AlignLeft | Qt::AlignVCenter);
@@ -54,8 +54,8 @@ PlanSheet::PlanSheet()
     limitGrid->addWidget(makeLabel(this, QStringLiteral("lblsave"), QStringLiteral("Tax it would save")), 0, 2);
     for (int i = 0; i < PlanRecord::kLimits; ++i) {
         QLabel *label = makeLabel(this, fields::elementName("lbllimit", i), PlanRecord::kLimitCaptions[i]);
-        QLineEdit *room = shown(fields::elementName("txtroom", i), amountWidth);
-        QLineEdit *save = shown(fields::elementName("txtsave", i), amountWidth);
+        QLineEdit *room = shown(fields::elementName("txtroom", i));
+        QLineEdit *save = shown(fields::elementName("txtsave", i));
         fields::nameField(room, PlanRecord::kLimitCaptions[i] + QStringLiteral(": room left"));
         fields::nameField(save, PlanRecord::kLimitCaptions[i] + QStringLiteral(": tax it would save"));
         limitGrid->addWidget(label, i + 1, 0);
@@ -79,13 +79,13 @@ PlanSheet::PlanSheet()
     for (const auto &[name, caption] : { std::pair { "txtttax", "Total tax" }, { "txtdedtax", "Tax deducted" },
              { "txtbaltax", "Balance" } })
         captioned(monthGrid, row++, QString::fromLatin1(name), QString::fromLatin1(caption),
-            shown(QString::fromLatin1(name), amountWidth));
-    QLineEdit *txtrefund = shown(QStringLiteral("txtrefund"), amountWidth);
+            shown(QString::fromLatin1(name)));
+    QLineEdit *txtrefund = shown(QStringLiteral("txtrefund"));
     m_refundLine = { captioned(monthGrid, row++, QStringLiteral("txtrefund"),
                          QStringLiteral("Refundable: nothing more to deduct"), txtrefund),
         txtrefund };
     for (int i = 0; i < PlanRecord::kMonths; ++i) {
-        QLineEdit *month = shown(fields::elementName("txtmonth", i), amountWidth);
+        QLineEdit *month = shown(fields::elementName("txtmonth", i));
         QLabel *label = makeLabel(this, fields::elementName("lblmonth", i), PlanRecord::months()[i]);
         monthGrid->addWidget(label, row, 0);
         monthGrid->addWidget(month, row++, 1);
