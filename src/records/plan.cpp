@@ -43,11 +43,10 @@ QString rateText(double rate)
 // Where the tax on a rupee more changes next, and how.
 QString nextText(const MainRecord &main)
 {
-    const double income = readAmount(main.txtnti);
-    const std::optional<double> edge = plan::nextEdge(income, main.age());
+    const double income = readAmount(main.txtnti), relief89 = readAmount(main.txtrel89);
+    const std::optional<double> edge = plan::nextEdge(income, main.age(), relief89);
     if (!edge)
         return {};
-    const double relief89 = readAmount(main.txtrel89);
     QString text = QStringLiteral("Above %1 (%2 more): %3")
                        .arg(fields::numberText(*edge), fields::numberText(*edge - income),
                            rateText(plan::marginalRate(*edge, main.age(), relief89)));

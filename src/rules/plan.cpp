@@ -43,11 +43,14 @@ double marginalRate(double n, tax::AgeGroup group, double relief89)
     return rate * (1 + tax::kCessRate);
 }
 
-std::optional<double> nextEdge(double n, tax::AgeGroup group)
+std::optional<double> nextEdge(double n, tax::AgeGroup group, double relief89)
 {
+    const double now = marginalRate(n, group, relief89);
     for (double edge : { tax::slabsOf(group).taxFreeLimit, tax::kTopOf10PercentSlab, tax::kTopOf20PercentSlab,
              tax::kSurchargeThreshold })
-        if (edge > n)
+        if (edge > n
+            && (edge == tax::kRelief87AIncomeLimit || edge == tax::kSurchargeThreshold
+                || marginalRate(edge, group, relief89) != now))
             return edge;
     return std::nullopt;
 }

@@ -18,11 +18,12 @@ inline constexpr double kDeductionStep = 10;
 // marginal relief holds the surcharge down.
 double marginalRate(double netTaxableIncome, tax::AgeGroup group, double relief89);
 
-// The incomes at which the tax on a rupee more changes: the top of the nil slab of the group,
-// of the 10% slab (also the limit of relief u/s 87A), of the 20% slab, and the threshold of
-// the surcharge. The first of them above `netTaxableIncome` (the last income before the
-// change); none from the surcharge's threshold up.
-std::optional<double> nextEdge(double netTaxableIncome, tax::AgeGroup group);
+// The incomes at which the tax on a rupee more may change: the top of the nil slab of the
+// group, of the 10% slab (also the limit of relief u/s 87A), of the 20% slab, and the threshold
+// of the surcharge. The first of them above `netTaxableIncome` (the last income before the
+// change) where marginalRate() changes, relief u/s 87A ends or the surcharge starts; none from
+// the surcharge's threshold up.
+std::optional<double> nextEdge(double netTaxableIncome, tax::AgeGroup group, double relief89);
 
 // The balance spread over `months` months: each the balance still to deduct divided by the
 // months left, rounded up to a multiple of kDeductionStep while that is no more than what

@@ -412,6 +412,8 @@ FAULTS += [
     Fault("plan/surcharge-rate-without-marginal-relief", "src/rules/plan.cpp",
           "        if (marginal < full)\n            rate = 1; // each rupee more is a rupee more of tax and surcharge\n        else\n",
           ""),
+    Fault("plan/next-edge-where-nothing-changes", "src/rules/plan.cpp",
+          "|| marginalRate(edge, group, relief89) != now", "|| true"),
     Fault("plan/deduction-rounded-down", "src/rules/plan.cpp",
           "std::ceil(remaining / (months - month) / kDeductionStep)", "std::floor(remaining / (months - month) / kDeductionStep)"),
     Fault("plan/more-than-remains", "src/rules/plan.cpp",
