@@ -1,11 +1,13 @@
 #include "fields/sheetwindow.h"
 
 #include "fields/amountfield.h"
+#include "fields/labels.h"
 #include "fields/messages.h"
 
 #include <QCheckBox>
 #include <QCloseEvent>
 #include <QComboBox>
+#include <QHBoxLayout>
 #include <QLineEdit>
 #include <QPushButton>
 #include <QRadioButton>
@@ -92,6 +94,18 @@ void SheetWindow::setOn(const QString &name, bool on, bool)
     auto *button = static_cast<QAbstractButton *>(control(name));
     if (button->isChecked() != on)
         button->setChecked(on);
+}
+
+QHBoxLayout *SheetWindow::makeCalculatePrintBack(QPushButton *&calculate, QPushButton *&print, QPushButton *&back)
+{
+    calculate = makeButton(this, QStringLiteral("cmdcalc"), QStringLiteral("&Calculate"));
+    print = makeButton(this, QStringLiteral("cmdprint"), QStringLiteral("&Print"));
+    back = makeButton(this, QStringLiteral("cmdback"), QStringLiteral("&Back"));
+    auto *row = new QHBoxLayout;
+    row->addStretch();
+    for (QPushButton *button : { calculate, print, back })
+        row->addWidget(button);
+    return row;
 }
 
 } // namespace fields

@@ -9,6 +9,7 @@
 #include <QHash>
 #include <QList>
 
+class QHBoxLayout;
 class QPushButton;
 
 namespace fields {
@@ -54,6 +55,9 @@ protected:
     void closeEvent(QCloseEvent *event) override;
     // Once the controls stand: Calculate is the default button, the guards start off.
     void setButtons(QPushButton *calculate, const QList<QPushButton *> &guards);
+    // The buttons "cmdcalc", "cmdprint" and "cmdback" (Calculate, Print, Back) made into
+    // `calculate`, `print` and `back`, and the row that holds them at its right end.
+    QHBoxLayout *makeCalculatePrintBack(QPushButton *&calculate, QPushButton *&print, QPushButton *&back);
     // After showRecord(): what follows from the record in the window alone (enabled states).
     virtual void recordShown() {}
 

@@ -114,15 +114,9 @@ Form16Sheet::Form16Sheet()
     nineRow(QStringLiteral("80G"), { "txt9gg", "txt9gq", "txt9gd" });
     nineRow(QStringLiteral("Other deductions"), { "txt9othg", "txt9othq", "txt9othd" });
 
-    cmdcalc = fields::makeButton(this, QStringLiteral("cmdcalc"), QStringLiteral("&Calculate"));
-    cmdprint = fields::makeButton(this, QStringLiteral("cmdprint"), QStringLiteral("&Print"));
-    cmdback = fields::makeButton(this, QStringLiteral("cmdback"), QStringLiteral("&Back"));
+    QHBoxLayout *buttons = makeCalculatePrintBack(cmdcalc, cmdprint, cmdback);
     // Back hands nothing back, so no edit can make it out of date.
     setButtons(cmdcalc, { cmdprint });
-    auto *buttons = new QHBoxLayout;
-    buttons->addStretch();
-    for (QPushButton *button : { cmdcalc, cmdprint, cmdback })
-        buttons->addWidget(button);
     grid->addLayout(buttons, std::max(row, nine) + 1, 0, 1, 8);
 
     order << cmdcalc << cmdprint << cmdback;

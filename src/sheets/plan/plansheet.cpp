@@ -92,14 +92,8 @@ PlanSheet::PlanSheet()
         fields::labelField(label, month);
     }
 
-    cmdcalc = fields::makeButton(this, QStringLiteral("cmdcalc"), QStringLiteral("&Calculate"));
-    cmdprint = fields::makeButton(this, QStringLiteral("cmdprint"), QStringLiteral("&Print"));
-    cmdback = fields::makeButton(this, QStringLiteral("cmdback"), QStringLiteral("&Back"));
+    QHBoxLayout *buttons = makeCalculatePrintBack(cmdcalc, cmdprint, cmdback);
     setButtons(cmdcalc, { cmdprint });
-    auto *buttons = new QHBoxLayout;
-    buttons->addStretch();
-    for (QPushButton *button : { cmdcalc, cmdprint, cmdback })
-        buttons->addWidget(button);
 
     auto *columns = new QHBoxLayout;
     columns->addWidget(limits, 3);

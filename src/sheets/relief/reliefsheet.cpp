@@ -12,7 +12,6 @@
 #include <QLineEdit>
 #include <QPushButton>
 
-using fields::makeButton;
 using fields::makeLabel;
 
 namespace {
@@ -113,14 +112,8 @@ ReliefSheet::ReliefSheet()
                        "and type it into the main sheet's box \"Relief u/s 89\"."));
     grid->addWidget(note, row++, 0, 1, 7);
 
-    cmdcalc = makeButton(this, QStringLiteral("cmdcalc"), QStringLiteral("&Calculate"));
-    cmdprint = makeButton(this, QStringLiteral("cmdprint"), QStringLiteral("&Print"));
-    cmdback = makeButton(this, QStringLiteral("cmdback"), QStringLiteral("&Back"));
-    auto *buttons = new QHBoxLayout;
-    buttons->addStretch();
+    QHBoxLayout *buttons = makeCalculatePrintBack(cmdcalc, cmdprint, cmdback);
     setButtons(cmdcalc, { cmdprint, cmdback });
-    for (QPushButton *button : { cmdcalc, cmdprint, cmdback })
-        buttons->addWidget(button);
     grid->addLayout(buttons, row, 0, 1, 7);
 
     const int amountWidth = fontMetrics().horizontalAdvance(QStringLiteral("00000000.00"));
